@@ -1,3 +1,45 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-int main() { return 0; }
+#include <QApplication>
+#include <cstdio>
+
+#include "app/frmMain.h"
+#include "controls/QtInputEnvironment.h"
+#include "platform/AppServices.h"
+#include "platform/DisplayCheck.h"
+#include "platform/QtBeep.h"
+#include "platform/QtClipboard.h"
+#include "platform/QtMessageBox.h"
+#include "platform/QtScreen.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/UnixSignalWatcher.h"
+
+int main(int argc, char* argv[]) {
+    vitrel::DisplayCheck::PreferX11();
+    if (const std::string problem = vitrel::DisplayCheck::Problem(); !problem.empty()) {
+        std::fprintf(stderr, "vitrel: %s\n", problem.c_str());
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vitrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
+
+    vitrel::QtSettingsStore settings;
+    vitrel::QtScreen screen;
+    vitrel::QtBeep beep;
+    vitrel::QtMessageBox messageBox;
+    vitrel::QtClipboard clipboard;
+    vitrel::AppServices services{settings, screen, beep, messageBox, clipboard};
+    vitrel::QtInputEnvironment input(clipboard);
+
+    vitrel::frmMain form(services, input);
+    form.ProgramEnded = [] { QCoreApplication::quit(); };
+    // Every way of being asked to end goes through the window's own close, which stores the
+    // settings: a signal, or the desktop session ending.
+    vitrel::UnixSignalWatcher signalWatcher([&form] { form.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.close(); });
+    form.Form_Load();
+    form.show();
+    return QApplication::exec();
+}

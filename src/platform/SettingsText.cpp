@@ -146,9 +146,13 @@ std::optional<Int> ToInteger(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::int16_t> ToInt16(std::string_view text) { return ToInteger<std::int16_t>(text); }
+std::optional<std::int16_t> ToInt16(std::string_view text) {
+    return ToInteger<std::int16_t>(text);
+}
 
-std::optional<std::int32_t> ToInt32(std::string_view text) { return ToInteger<std::int32_t>(text); }
+std::optional<std::int32_t> ToInt32(std::string_view text) {
+    return ToInteger<std::int32_t>(text);
+}
 
 std::optional<bool> ToBoolean(std::string_view text) {
     const std::string_view trimmed = TrimSpaces(text);
@@ -165,9 +169,13 @@ std::optional<bool> ToBoolean(std::string_view text) {
     return *number != 0;
 }
 
-std::string FromInteger(std::int64_t value) { return std::to_string(value); }
+std::string FromInteger(std::int64_t value) {
+    return std::to_string(value);
+}
 
-std::string FromBoolean(bool value) { return value ? "True" : "False"; }
+std::string FromBoolean(bool value) {
+    return value ? "True" : "False";
+}
 
 std::string FromSingle(float value) {
     if (!std::isfinite(value)) {

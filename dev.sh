@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 The Vitrel developers
+#
+#   ./dev.sh run    install what is missing, build, and start Vitrel
+#   ./dev.sh test   install what is missing, build, and run every test (unit, ui, e2e)
+#   ./dev.sh bench  install what is missing, build, and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+command=${1:-run}
+build_dir=build
+preset=default
+if [ "${CI:-}" = "true" ]; then
+    preset=ci  # warnings are errors
+fi
+
+./scripts/install-deps.sh
+cmake --preset "$preset" >/dev/null
+cmake --build "$build_dir" -j2
+
+case "$command" in
+    run)
+        exec "$build_dir/bin/vitrel"
+        ;;
+    test)
+        ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 300
+        ;;
+    bench)
+        "$build_dir/tests/bench/vitrel_startup_bench" "${@:2}"
+        ;;
+    *)
+        echo "usage: $0 run|test|bench" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 The Vitrel developers
+#
+# Installs the Debian 12 packages Vitrel needs to build, run and test, as root or through sudo.
+# Does nothing when they are all present already.
+set -euo pipefail
+
+packages=(
+    # build
+    build-essential cmake ninja-build pkg-config git
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libicu-dev libxcb1-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev
+    # run: the Japanese captions' font
+    fonts-ipafont-gothic
+    # end-to-end tests: a real X server, a window manager, input, clipboard, screenshots
+    xvfb openbox xdotool xclip imagemagick x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+"${sudo_cmd[@]}" apt-get update -q
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

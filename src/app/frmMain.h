@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "input/IForm.h"
+#include "platform/AppServices.h"
+
+class QAction;
+class QMenu;
+
+namespace vitrel {
+
+class ChannelSlider;
+class CheckBox;
+class CommandButton;
+class Frame;
+class IControl;
+class IInputEnvironment;
+class ImageBox;
+class Label;
+class OptionButton;
+class PictureBox;
+class TextBox;
+
+/// The one working window: the channel editor of the current colour, the preview, the
+/// canvas, the glass, the notation options and the menus. It restores its colour, position
+/// and options at start-up and stores them whenever it is closed.
+class frmMain : public QMainWindow, public IForm {
+    Q_OBJECT
+public:
+    frmMain(AppServices& services, IInputEnvironment& input, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    /// Start-up: restores the stored settings into the controls. Runs once, before the
+    /// window is first shown.
+    void Form_Load();
+
+    /// Makes a colour current: sliders, channel texts and preview, raising no slider event.
+    void SetCurrentColor(int red, int green, int blue);
+    /// The preview's colour value: red + 256 * green + 65536 * blue.
+    [[nodiscard]] std::uint32_t PreviewColor() const;
+    [[nodiscard]] static std::u16string ToHexByte(std::int16_t channel);
+
+    /// Runs at the end of shutdown, when every window of the program has been closed.
+    std::function<void()> ProgramEnded;
+
+    // IForm
+    [[nodiscard]] int ControlCount() const override;
+    [[nodiscard]] IControl* Controls(int index) const override;
+    [[nodiscard]] IControl* ActiveControl() const override;
+
+    [[nodiscard]] std::int16_t TppX() const { return m_TppX; }
+    [[nodiscard]] std::int16_t TppY() const { return m_TppY; }
+    [[nodiscard]] float CanvasZoom() const { return m_CanvasZoom; }
+
+    // The controls, by the names the rest of the program knows them by.
+    PictureBox* pctGlass;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    TextBox* txtR;
+    TextBox* txtG;
+    TextBox* txtB;
+    ChannelSlider* Slider1;
+    ChannelSlider* Slider2;
+    ChannelSlider* Slider3;
+    PictureBox* pctPlt;
+    CheckBox* CckColStr;
+    CommandButton* cmdSnap;
+    CommandButton* Command1;
+    Frame* Frame1;
+    OptionButton* Option1;
+    OptionButton* Option2;
+    OptionButton* Option3;
+    PictureBox* pctCvs;
+    ImageBox* Image1;
+    CommandButton* cmdUp;
+    CommandButton* cmdRset;
+    CommandButton* cmdDwn;
+    CommandButton* btnCpy;
+    Frame* Frame2;
+    OptionButton* Option4;
+    OptionButton* Option5;
+    OptionButton* Option6;
+    CommandButton* cmdEnd;
+    PictureBox* pctCvsH;
+
+    QMenu* mnuFile;
+    QAction* mnuExit;
+    QMenu* mnuEdit;
+    QAction* mnuShot;
+    QAction* mnuSepa;
+    QAction* mnuCopy;
+    QAction* mnuPast;
+    QMenu* mnuFav;
+    QAction* mnufavAdd;
+    QAction* mnufavEdit;
+    std::vector<QAction*> mnuFavItem;
+    QMenu* mnuOption;
+    QAction* mnuSep;
+    QMenu* mnuHelp;
+    QAction* mnuTpc;
+    QAction* mnuSepH;
+    QAction* mnuVer;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void WireEvents();
+    void ApplyTabOrder();
+    QRect Twips(int left, int top, int width, int height) const;
+    template <class Control>
+    Control* Add(Control* control, int tabIndex, int left, int top, int width, int height);
+
+    std::optional<std::string> ReadSetting(const char* key) const;
+    void SaveSetting(const char* key, const std::string& value);
+    void PlaceWindow();
+    void Form_QueryUnload();
+
+    // Channel entry
+    void ChannelBox_GotFocus();
+    void ChannelBox_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void ChannelBox_KeyPress(std::int32_t& KeyAscii);
+    void ChannelBox_Change(TextBox* box);
+    void ChannelBox_LostFocus(TextBox* box, ChannelSlider* slider);
+    void Slider_Scroll(ChannelSlider* slider, TextBox* box);
+    void UpdatePreview();
+
+    // Notation option couplings
+    void Option3_Click();
+    void CckColStr_Click();
+    void CckColStr_KeyPress(std::int32_t& KeyAscii);
+
+    void mnuExit_Click();
+    void cmdEnd_Click();
+
+    AppServices& m_services;
+    IInputEnvironment& m_input;
+    std::vector<IControl*> m_controls;
+
+    std::int16_t m_TppX = 15;
+    std::int16_t m_TppY = 15;
+    bool m_VerFromMenu = false;
+    float m_CanvasZoom = 1.0F;
+
+    // The stored position, kept so that it can be applied again once the window manager has
+    // framed the window and the frame's size is known.
+    std::optional<std::int32_t> m_storedTop;
+    std::optional<std::int32_t> m_storedLeft;
+    bool m_placedAfterFraming = false;
+    bool m_closing = false;
+};
+
+}  // namespace vitrel

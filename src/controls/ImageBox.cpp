@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "controls/ImageBox.h"
+
+#include <QPainter>
+
+#include "controls/PictureBox.h"
+
+namespace vitrel {
+
+ImageBox::ImageBox(IForm* form, QWidget* parent) : FormControl(form, parent, u"Image") {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ImageBox::SetPicture(const QImage& picture) {
+    m_picture = picture;
+    if (!m_stretch && !picture.isNull()) {
+        resize(picture.size());
+    }
+    update();
+}
+
+void ImageBox::SetStretch(bool stretch) {
+    m_stretch = stretch;
+    if (!stretch && !m_picture.isNull()) {
+        resize(m_picture.size());
+    }
+    update();
+}
+
+void ImageBox::SetTwipsPerPixel(int x, int y) {
+    m_twipsX = x > 0 ? x : 15;
+    m_twipsY = y > 0 ? y : 15;
+}
+
+void ImageBox::paintEvent(QPaintEvent* /*event*/) {
+    if (m_picture.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(m_stretch ? rect() : QRect(QPoint(0, 0), m_picture.size()), m_picture);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    RaiseMouse(MouseDown, event);
+}
+
+void ImageBox::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    RaiseMouse(MouseMove, event);
+}
+
+void ImageBox::RaiseMouse(
+    const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
+    QMouseEvent* event) const {
+    if (handler) {
+        handler(MouseButtonMask(event->buttons() | event->button()),
+                VbKeys::ShiftMask(event->modifiers()),
+                static_cast<float>(event->position().x() * m_twipsX),
+                static_cast<float>(event->position().y() * m_twipsY));
+    }
+}
+
+}  // namespace vitrel

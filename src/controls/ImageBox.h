@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "controls/FormControl.h"
+
+namespace vitrel {
+
+/// An image control: shows its picture stretched to its own size when Stretch is on; with
+/// Stretch off, giving it a picture gives it the picture's natural size. Takes no focus.
+class ImageBox : public FormControl<QWidget> {
+public:
+    ImageBox(IForm* form, QWidget* parent);
+
+    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseDown;
+    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseMove;
+
+    [[nodiscard]] const QImage& Picture() const { return m_picture; }
+    void SetPicture(const QImage& picture);
+    [[nodiscard]] bool Stretch() const { return m_stretch; }
+    void SetStretch(bool stretch);
+    void SetTwipsPerPixel(int x, int y);
+
+    [[nodiscard]] std::optional<int> TabIndex() const override { return std::nullopt; }
+    [[nodiscard]] std::optional<bool> TabStop() const override { return std::nullopt; }
+    bool SetFocus() override { return false; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void RaiseMouse(const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
+                    QMouseEvent* event) const;
+
+    QImage m_picture;
+    bool m_stretch = true;
+    int m_twipsX = 15;
+    int m_twipsY = 15;
+};
+
+}  // namespace vitrel

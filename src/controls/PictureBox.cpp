@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "controls/PictureBox.h"
+
+#include <QPainter>
+
+namespace vitrel {
+
+std::int16_t MouseButtonMask(Qt::MouseButtons buttons) {
+    std::int16_t mask = 0;
+    if (buttons & Qt::LeftButton) {
+        mask |= 1;
+    }
+    if (buttons & Qt::RightButton) {
+        mask |= 2;
+    }
+    if (buttons & Qt::MiddleButton) {
+        mask |= 4;
+    }
+    return mask;
+}
+
+PictureBox::PictureBox(IForm* form, QWidget* parent)
+    : FormControl(form, parent, u"PictureBox"), m_backColor(palette().color(QPalette::Button)) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(BorderWidth);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::SetBackColor(const QColor& color) {
+    m_backColor = color;
+    update();
+}
+
+QSize PictureBox::ClientSize() const {
+    return contentsRect().size();
+}
+
+QImage PictureBox::Image() const {
+    if (!m_picture.isNull()) {
+        return m_picture;
+    }
+    QImage blank(ClientSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    blank.fill(m_backColor);
+    return blank;
+}
+
+void PictureBox::SetPicture(const QImage& picture) {
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::SetTwipsPerPixel(int x, int y) {
+    m_twipsX = x > 0 ? x : 15;
+    m_twipsY = y > 0 ? y : 15;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        painter.fillRect(contentsRect(), m_backColor);
+        if (!m_picture.isNull()) {
+            painter.setClipRect(contentsRect());
+            painter.drawImage(contentsRect().topLeft(), m_picture);
+        }
+    }
+    QFrame::paintEvent(event);  // the border
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QFrame::mouseDoubleClickEvent(event);
+    if (DblClick) {
+        DblClick();
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    QFrame::mousePressEvent(event);
+    RaiseMouse(MouseDown, event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    QFrame::mouseMoveEvent(event);
+    RaiseMouse(MouseMove, event);
+}
+
+void PictureBox::RaiseMouse(
+    const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
+    QMouseEvent* event) const {
+    if (!handler) {
+        return;
+    }
+    const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
+    handler(MouseButtonMask(event->buttons() | event->button()),
+            VbKeys::ShiftMask(event->modifiers()), static_cast<float>(inner.x() * m_twipsX),
+            static_cast<float>(inner.y() * m_twipsY));
+}
+
+}  // namespace vitrel

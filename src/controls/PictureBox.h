@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+
+#include "controls/FormControl.h"
+
+namespace vitrel {
+
+/// A picture box with a sunken two-pixel border: a background colour and a persistent
+/// picture drawn at the top-left of its inner (client) area. Raises DblClick, and MouseDown
+/// and MouseMove with the button mask, the shift mask and the position in twips.
+class PictureBox : public FormControl<QFrame> {
+public:
+    static constexpr int BorderWidth = 2;
+
+    PictureBox(IForm* form, QWidget* parent);
+
+    std::function<void()> DblClick;
+    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseDown;
+    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseMove;
+
+    [[nodiscard]] QColor BackColor() const { return m_backColor; }
+    void SetBackColor(const QColor& color);
+    /// The persistent picture; a blank surface of the inner size in the background colour
+    /// when no picture has been given.
+    [[nodiscard]] QImage Image() const;
+    void SetPicture(const QImage& picture);
+    [[nodiscard]] bool HasPicture() const { return !m_picture.isNull(); }
+    [[nodiscard]] QSize ClientSize() const;
+    void SetTwipsPerPixel(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void RaiseMouse(const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
+                    QMouseEvent* event) const;
+
+    QColor m_backColor;
+    QImage m_picture;
+    int m_twipsX = 15;
+    int m_twipsY = 15;
+};
+
+/// The button mask of a mouse event: left 1, right 2, middle 4, added.
+std::int16_t MouseButtonMask(Qt::MouseButtons buttons);
+
+}  // namespace vitrel

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+namespace vitrel {
+
+class IBeep;
+class IClipboard;
+class IMessageBox;
+class IScreen;
+class ISettingsStore;
+
+/// The platform services a window uses, passed in so that tests can replace each of them.
+struct AppServices {
+    ISettingsStore& settings;
+    IScreen& screen;
+    IBeep& beep;
+    IMessageBox& messageBox;
+    IClipboard& clipboard;
+};
+
+}  // namespace vitrel

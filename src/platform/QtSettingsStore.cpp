@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "platform/QtSettingsStore.h"
+
+#include <QStringList>
+#include <QVariant>
+
+namespace vitrel {
+
+QSettings& QtSettingsStore::Store(const std::string& appName) const {
+    auto& store = m_stores[appName];
+    if (!store) {
+        const QString name = QString::fromStdString(appName);
+        store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, name, name);
+    }
+    return *store;
+}
+
+std::optional<std::string> QtSettingsStore::GetSetting(const std::string& appName,
+                                                       const std::string& section,
+                                                       const std::string& key) const {
+    const QSettings& store = Store(appName);
+    const QString path = QString::fromStdString(section) + u'/' + QString::fromStdString(key);
+    if (!store.contains(path)) {
+        return std::nullopt;
+    }
+    const QVariant value = store.value(path);
+    // A hand-edited value with a comma reads back as a list; keep it as the text it was so
+    // that it simply fails to convert instead of turning into something else.
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(u',').toStdString();
+    }
+    if (!value.canConvert<QString>()) {
+        return std::string();
+    }
+    return value.toString().toStdString();
+}
+
+void QtSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
+                                  const std::string& key, const std::string& value) {
+    QSettings& store = Store(appName);
+    store.setValue(QString::fromStdString(section) + u'/' + QString::fromStdString(key),
+                   QString::fromStdString(value));
+}
+
+void QtSettingsStore::Flush() {
+    for (auto& [name, store] : m_stores) {
+        store->sync();
+    }
+}
+
+}  // namespace vitrel

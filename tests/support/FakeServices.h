@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/AppServices.h"
+#include "platform/IBeep.h"
+#include "platform/IClipboard.h"
+#include "platform/IMessageBox.h"
+#include "platform/IScreen.h"
+#include "platform/ISettingsStore.h"
+
+namespace vitrel::testing {
+
+/// Settings in memory, keyed "app/section/key".
+class FakeSettingsStore : public ISettingsStore {
+public:
+    [[nodiscard]] std::optional<std::string> GetSetting(const std::string& appName,
+                                                        const std::string& section,
+                                                        const std::string& key) const override {
+        const auto found = values.find(appName + '/' + section + '/' + key);
+        if (found == values.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        values[appName + '/' + section + '/' + key] = value;
+        saved.push_back(key);
+    }
+    void Flush() override { ++flushes; }
+
+    /// Shortcut for the program's own section.
+    void Set(const std::string& key, const std::string& value) {
+        values["VITRELLE/STERTUP/" + key] = value;
+    }
+    [[nodiscard]] std::optional<std::string> Get(const std::string& key) const {
+        return GetSetting("VITRELLE", "STERTUP", key);
+    }
+
+    std::map<std::string, std::string> values;
+    std::vector<std::string> saved;  // keys in the order they were written
+    int flushes = 0;
+};
+
+/// A screen of a chosen size at 96 DPI unless told otherwise.
+class FakeScreen : public IScreen {
+public:
+    [[nodiscard]] std::int16_t TwipsPerPixelX() const override { return tppX; }
+    [[nodiscard]] std::int16_t TwipsPerPixelY() const override { return tppY; }
+    [[nodiscard]] std::int32_t WidthTwips() const override { return widthPixels * tppX; }
+    [[nodiscard]] std::int32_t HeightTwips() const override { return heightPixels * tppY; }
+
+    std::int16_t tppX = 15;
+    std::int16_t tppY = 15;
+    int widthPixels = 1024;
+    int heightPixels = 768;
+};
+
+class CountingBeep : public IBeep {
+public:
+    void Beep() override { ++count; }
+    int count = 0;
+};
+
+/// Answers every message box with a prepared result and remembers what it was shown.
+class ScriptedMessageBox : public IMessageBox {
+public:
+    Result Show(const std::u16string& text, const std::u16string& title, Buttons /*buttons*/,
+                Icon /*icon*/) override {
+        shown.emplace_back(text, title);
+        return answer;
+    }
+    Result answer = Result::Ok;
+    std::vector<std::pair<std::u16string, std::u16string>> shown;
+};
+
+/// An in-process clipboard.
+class FakeClipboard : public IClipboard {
+public:
+    [[nodiscard]] QString Text() const override { return text; }
+    [[nodiscard]] QImage Image() const override { return image; }
+    void SetTextAndImage(const QString& newText, const QImage& newImage) override {
+        text = newText;
+        image = newImage;
+        ++writes;
+    }
+
+    QString text;
+    QImage image;
+    int writes = 0;
+};
+
+/// One of each, wired into the services a window takes.
+struct FakeServices {
+    FakeSettingsStore settings;
+    FakeScreen screen;
+    CountingBeep beep;
+    ScriptedMessageBox messageBox;
+    FakeClipboard clipboard;
+    AppServices services{settings, screen, beep, messageBox, clipboard};
+};
+
+}  // namespace vitrel::testing
