@@ -26,6 +26,8 @@
 #include "input/IInputEnvironment.h"
 #include "input/modTxtBoxUtl.h"
 #include "notation/ColorStringRules.h"
+#include "platform/IBeep.h"
+#include "platform/IClipboard.h"
 #include "platform/IScreen.h"
 #include "platform/ISettingsStore.h"
 #include "platform/SettingsText.h"
@@ -173,9 +175,8 @@ void frmMain::CreateControls() {
 
     pctCvs = Add(new PictureBox(this, client), 19, 120, 1650, 1020, 1020);
     pctCvs->SetBackColor(palette().color(QPalette::Button));
-    Image1 = new ImageBox(this, pctCvs);
-    Image1->setGeometry(PictureBox::BorderWidth, PictureBox::BorderWidth, 960 / m_TppX,
-                        960 / m_TppY);
+    Image1 = new ImageBox(this, pctCvs->Client());
+    Image1->setGeometry(Twips(0, 0, 960, 960));
     {
         QImage transparent(64, 64, QImage::Format_ARGB32);
         transparent.fill(Qt::transparent);
@@ -273,6 +274,11 @@ void frmMain::WireEvents() {
     Option3->Click = [this] { Option3_Click(); };
     CckColStr->Click = [this] { CckColStr_Click(); };
     CckColStr->KeyPress = [this](std::int32_t& KeyAscii) { CckColStr_KeyPress(KeyAscii); };
+
+    btnCpy->Click = [this] { btnCpy_Click(); };
+    connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
+    connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
+    connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
 
     cmdEnd->Click = [this] { cmdEnd_Click(); };
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
@@ -511,6 +517,129 @@ void frmMain::ChannelBox_LostFocus(TextBox* box, ChannelSlider* slider) {
 void frmMain::Slider_Scroll(ChannelSlider* slider, TextBox* box) {
     box->SetText(QString::number(slider->Value()).toStdU16String());
     UpdatePreview();
+}
+
+// ---- Colour strings: copy and paste -------------------------------------------------------
+
+namespace {
+
+ColorStringRules::NotationOptions ReadNotation(const CheckBox& nameBox, const OptionButton& upper,
+                                               const OptionButton& lower,
+                                               const OptionButton& doubleQuote,
+                                               const OptionButton& singleQuote) {
+    using ColorStringRules::LetterCase;
+    using ColorStringRules::Quotation;
+    ColorStringRules::NotationOptions options;
+    options.nameBox = nameBox.Value();
+    options.letterCase = upper.Value()   ? LetterCase::Upper
+                         : lower.Value() ? LetterCase::Lower
+                                         : LetterCase::FirstUpper;
+    options.quotation = doubleQuote.Value()   ? Quotation::Double
+                        : singleQuote.Value() ? Quotation::Single
+                                              : Quotation::None;
+    return options;
+}
+
+}  // namespace
+
+std::u16string frmMain::ComposeColorString() const {
+    const ColorStringRules::Rgb colour{Slider1->Value(), Slider2->Value(), Slider3->Value()};
+    return ColorStringRules::ComposeColorString(
+        colour, ReadNotation(*CckColStr, *Option1, *Option2, *Option4, *Option5));
+}
+
+void frmMain::btnCpy_Click() {
+    const std::u16string text = ComposeColorString();
+    m_services.clipboard.SetTextAndImage(QString::fromStdU16String(text), pctCvsH->Image());
+}
+
+void frmMain::mnuCopy_Click() {
+    btnCpy_Click();
+}
+
+std::u16string frmMain::StripQuotation(const std::u16string& text, bool selectOption) {
+    ColorStringRules::Quotation quotation = ColorStringRules::Quotation::None;
+    std::u16string bare =
+        ColorStringRules::StripQuotation(text, selectOption ? &quotation : nullptr);
+    if (selectOption) {
+        switch (quotation) {
+            case ColorStringRules::Quotation::Double:
+                Option4->SetValue(true);
+                break;
+            case ColorStringRules::Quotation::Single:
+                Option5->SetValue(true);
+                break;
+            case ColorStringRules::Quotation::None:
+                Option6->SetValue(true);
+                break;
+        }
+    }
+    return bare;
+}
+
+void frmMain::AdoptNotation(const std::u16string& text) {
+    const ColorStringRules::NotationOptions before =
+        ReadNotation(*CckColStr, *Option1, *Option2, *Option4, *Option5);
+    ColorStringRules::NotationOptions after = before;
+    ColorStringRules::AdoptNotation(text, after);
+    if (after.nameBox != before.nameBox) {
+        CckColStr->SetValue(after.nameBox);
+    }
+    if (after.letterCase != before.letterCase) {
+        switch (after.letterCase) {
+            case ColorStringRules::LetterCase::Upper:
+                Option1->SetValue(true);
+                break;
+            case ColorStringRules::LetterCase::Lower:
+                Option2->SetValue(true);
+                break;
+            case ColorStringRules::LetterCase::FirstUpper:
+                Option3->SetValue(true);
+                break;
+        }
+    }
+}
+
+void frmMain::mnuPast_Click() {
+    const std::u16string text = m_services.clipboard.Text().toStdU16String();
+    const std::u16string bare = StripQuotation(text, true);
+    // The options follow the text even when it then turns out not to be a colour.
+    AdoptNotation(bare);
+    bool applied = false;
+    if (const auto colour = ColorStringRules::ReadColorString(bare)) {
+        SetCurrentColor(colour->red, colour->green, colour->blue);
+        applied = true;
+    }
+    const QImage picture = m_services.clipboard.Image();
+    if (!picture.isNull() && picture.width() > 0 && picture.height() > 0) {
+        ShowPastedPicture(picture);
+        applied = true;
+    }
+    if (!applied) {
+        m_services.beep.Beep();
+    }
+}
+
+void frmMain::ShowPastedPicture(const QImage& picture) {
+    m_TppX = m_services.screen.TwipsPerPixelX();
+    m_TppY = m_services.screen.TwipsPerPixelY();
+    Image1->SetStretch(false);
+    Image1->SetPicture(picture);
+    Image1->move(0, 0);
+    pctCvsH->SetClientSize(Image1->size());
+    pctCvsH->SetPicture(picture);
+    Image1->SetStretch(true);
+    m_CanvasZoom = 1.0F;
+    cmdDwn->setEnabled(true);
+    cmdUp->setEnabled(true);
+    cmdRset->setEnabled(false);
+}
+
+void frmMain::mnuEdit_Click() {
+    const bool possible =
+        ColorStringRules::CanPasteText(m_services.clipboard.Text().toStdU16String()) ||
+        m_services.clipboard.HasImage();
+    mnuPast->setEnabled(possible);
 }
 
 // ---- Notation option couplings -------------------------------------------------------------

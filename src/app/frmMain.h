@@ -13,6 +13,7 @@
 #include "platform/AppServices.h"
 
 class QAction;
+class QImage;
 class QMenu;
 
 namespace vitrel {
@@ -47,6 +48,17 @@ public:
     /// The preview's colour value: red + 256 * green + 65536 * blue.
     [[nodiscard]] std::uint32_t PreviewColor() const;
     [[nodiscard]] static std::u16string ToHexByte(std::int16_t channel);
+
+    /// The colour string of the current colour in the chosen notation.
+    [[nodiscard]] std::u16string ComposeColorString() const;
+    /// Copy: the colour string and the canvas's source picture onto the clipboard.
+    void btnCpy_Click();
+    void mnuCopy_Click();
+    /// Paste: a colour string becomes the current colour and its notation the options; a
+    /// picture goes into the canvas; anything else beeps.
+    void mnuPast_Click();
+    /// Enables the paste command when the clipboard holds something it can take.
+    void mnuEdit_Click();
 
     /// Runs at the end of shutdown, when every window of the program has been closed.
     std::function<void()> ProgramEnded;
@@ -136,6 +148,11 @@ private:
     void ChannelBox_LostFocus(TextBox* box, ChannelSlider* slider);
     void Slider_Scroll(ChannelSlider* slider, TextBox* box);
     void UpdatePreview();
+
+    // Notation
+    std::u16string StripQuotation(const std::u16string& text, bool selectOption);
+    void AdoptNotation(const std::u16string& text);
+    void ShowPastedPicture(const QImage& picture);
 
     // Notation option couplings
     void Option3_Click();

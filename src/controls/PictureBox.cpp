@@ -36,6 +36,25 @@ QSize PictureBox::ClientSize() const {
     return contentsRect().size();
 }
 
+void PictureBox::SetClientSize(const QSize& size) {
+    resize(size + (this->size() - ClientSize()));
+}
+
+QWidget* PictureBox::Client() {
+    if (m_client == nullptr) {
+        m_client = new QWidget(this);
+        m_client->setGeometry(contentsRect());
+    }
+    return m_client;
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (m_client != nullptr) {
+        m_client->setGeometry(contentsRect());
+    }
+}
+
 QImage PictureBox::Image() const {
     if (!m_picture.isNull()) {
         return m_picture;

@@ -31,10 +31,16 @@ public:
     void SetPicture(const QImage& picture);
     [[nodiscard]] bool HasPicture() const { return !m_picture.isNull(); }
     [[nodiscard]] QSize ClientSize() const;
+    /// Resizes the box so that its inner area has this size.
+    void SetClientSize(const QSize& size);
+    /// The inner area as a widget, for controls placed inside the box: they are clipped by
+    /// the border and positioned from the inner top-left corner.
+    QWidget* Client();
     void SetTwipsPerPixel(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -45,6 +51,7 @@ private:
 
     QColor m_backColor;
     QImage m_picture;
+    QWidget* m_client = nullptr;
     int m_twipsX = 15;
     int m_twipsY = 15;
 };

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMimeData>
+#include <QStringList>
+#include <algorithm>
 
 namespace vitrel {
 namespace {
@@ -26,6 +28,14 @@ QString QtClipboard::Text() const {
 }
 
 QImage QtClipboard::Image() const {
+    return Read(true);
+}
+
+bool QtClipboard::HasImage() const {
+    return !Read(false).isNull();
+}
+
+QImage QtClipboard::Read(bool decode) const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (data == nullptr) {
         return {};
@@ -39,19 +49,28 @@ QImage QtClipboard::Image() const {
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer);
         const QSize size = reader.size();
-        if (!size.isValid() || size.width() > MaxImageSide || size.height() > MaxImageSide) {
+        if (!size.isValid() || size.isEmpty() || size.width() > MaxImageSide ||
+            size.height() > MaxImageSide) {
             return {};
+        }
+        if (!decode) {
+            return QImage(1, 1, QImage::Format_RGB32);
         }
         QImage image;
         if (reader.read(&image)) {
             return image;
         }
     }
-    // An image held in this process (our own copy) has no encoded form to check first.
-    if (QGuiApplication::clipboard()->ownsClipboard() && data->hasImage()) {
+    // A picture that offers no encoded form comes from this process itself (our own copy);
+    // a foreign one always travels encoded, and is only ever decoded after its header.
+    const QStringList formats = data->formats();
+    const bool foreignPicture = std::any_of(formats.begin(), formats.end(), [](const QString& f) {
+        return f.startsWith(QLatin1String("image/"));
+    });
+    if (!foreignPicture && data->hasImage()) {
         const QImage image = qvariant_cast<QImage>(data->imageData());
-        if (image.width() <= MaxImageSide && image.height() <= MaxImageSide) {
-            return image;
+        if (!image.isNull() && image.width() <= MaxImageSide && image.height() <= MaxImageSide) {
+            return decode ? image : QImage(1, 1, QImage::Format_RGB32);
         }
     }
     return {};

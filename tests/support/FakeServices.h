@@ -86,6 +86,7 @@ class FakeClipboard : public IClipboard {
 public:
     [[nodiscard]] QString Text() const override { return text; }
     [[nodiscard]] QImage Image() const override { return image; }
+    [[nodiscard]] bool HasImage() const override { return !image.isNull(); }
     void SetTextAndImage(const QString& newText, const QImage& newImage) override {
         text = newText;
         image = newImage;
