@@ -20,7 +20,10 @@ class IInputEnvironment;
 /// arrow keys moving through the tab order, typed characters restricted to an allowed list,
 /// full-width input folded to half-width, numeric boxes kept inside a range. Stateless: every
 /// call reads the controls afresh. Without an explicit control, a procedure works on the
-/// active control of the active form.
+/// active control of the active form. No procedure throws: a failure leaves things as they are.
+///
+/// Boxes are recognised by class name: "TextBox", "ComboBox" and "TextBoxComboBox".
+/// Characters are compared by Unicode code point (a surrogate pair is one character).
 namespace vitrel::modTxtBoxUtl {
 
 /// Rows of (index in the form's Controls collection, TabIndex).
@@ -29,20 +32,39 @@ using TabOrderTable = std::vector<std::array<std::int16_t, 2>>;
 /// Conversion mode of ConvertBoxText that folds full-width characters to half-width.
 inline constexpr std::int32_t vbNarrow = 8;
 
+/// Selects the whole text of the active text box, unless the mouse holds the capture on it
+/// (the box was entered by a click, which places the caret itself).
 void SelectAllOnFocus(IInputEnvironment& env);
+/// Converts the box's text with mode (only vbNarrow is known; other modes change nothing),
+/// keeping SelStart and SelLength. A "ComboBox" of style 2 is left alone.
 void ConvertBoxText(IInputEnvironment& env, std::int32_t mode, IControl* box = nullptr);
-/// KeyAscii is a UTF-16 character code; set to 0 when the key is discarded.
+/// KeyAscii is a UTF-16 character code; set to 0 when the key is discarded. Each entry is one
+/// character, a range "a-z" (ends in either order) or "" (the character 0). Backspace, Tab,
+/// Ctrl+C, Ctrl+Enter and Enter always pass; Ctrl+V passes when the whole clipboard text is
+/// allowed.
 void FilterKeyAscii(IInputEnvironment& env, std::int32_t& KeyAscii,
                     std::initializer_list<std::u16string_view> entries);
+/// Left/Up at the start and Right/Down at the end of a box without selection move the focus
+/// to the previous/next control in tab order (combo boxes: Left and Right only).
 void MoveFocusOnArrowKey(IInputEnvironment& env, std::int16_t KeyCode);
+/// Enter (13) is consumed (KeyAscii becomes 0) and moves the focus to the next control.
 void MoveFocusOnEnter(IInputEnvironment& env, std::int32_t& KeyAscii);
+/// Keeps the number at the start of the box's text within [lower, upper]; a corrected value
+/// replaces the text and is selected. A NaN bound counts as 0.
 void ClampNumericText(IInputEnvironment& env, double lower, double upper, IControl* box = nullptr);
+/// Gives control the focus if it takes it; nullptr does nothing.
 void SetFocusSafe(IControl* control);
 /// direction -1, 0 or +1. When control is nullptr it is set to the active control.
+/// Returns the control (direction 0) or its previous/next candidate in tab order, wrapping
+/// around; nullptr when the control is not a candidate or anything cannot be read.
 IControl* GetTabOrderControl(IInputEnvironment& env, std::int16_t& direction, IControl*& control);
+/// Binary search on column 1 of a table sorted by it; -1 when absent.
 int FindTabIndexRow(const TabOrderTable& table, std::int16_t TabIndex);
+/// Sorts rows first..last by column 1 (quicksort, pivot row picked with env.Rnd()).
 void SortTabOrderTable(IInputEnvironment& env, TabOrderTable& table, int first, int last);
 void SwapIntegers(std::int16_t& a, std::int16_t& b);
+/// True when every character of text is allowed by the list; an empty text counts as the
+/// single character 0.
 bool IsTextInCharList(std::u16string_view text, std::span<const std::u16string_view> list);
 
 /// Mode 8 of ConvertBoxText: full-width forms to their half-width forms.
