@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <unistd.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 #include <cerrno>
@@ -121,30 +122,38 @@ void XSession::StartServer() {
 }
 
 void XSession::StartWindowManager() {
+    // The first synthetic key switches the server's core keyboard over to the XTEST device,
+    // which announces a new keyboard map; openbox answers that by dropping and re-making its
+    // key bindings, and an Alt+F4 arriving meanwhile would go to the focused program instead.
+    // One key now, before openbox runs, leaves nothing to change later.
+    Key(QStringLiteral("shift"));
+
     QProcessEnvironment environment = Environment();
     // openbox's own configuration and cache stay in the session's folder.
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_dir.filePath(QStringLiteral("cache")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.filePath(QStringLiteral("data")));
     const QString log = m_dir.filePath(QStringLiteral("openbox.log"));
+    // openbox runs its start-up command once it is fully set up, key bindings included; the
+    // window-manager check on the root appears earlier, before Alt+F4 is bound.
+    const QString ready = m_dir.filePath(QStringLiteral("openbox-ready"));
     m_windowManager = std::make_unique<ChildProcess>(
-        QStringLiteral("openbox"), QStringList{QStringLiteral("--sm-disable")}, environment);
+        QStringLiteral("openbox"),
+        QStringList{QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                    QStringLiteral("touch '%1'").arg(ready)},
+        environment);
     m_windowManager->SetLogFile(log);
     m_windowManager->Start();
 
-    // openbox announces itself on the root window once it manages the screen.
     const auto deadline = std::chrono::steady_clock::now() + 10s;
     while (std::chrono::steady_clock::now() < deadline) {
-        const auto result =
-            TryTool(QStringLiteral("xprop"),
-                    {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        if (result.standardOutput.contains("window id #")) {
+        if (QFileInfo::exists(ready)) {
             return;
         }
         if (!m_windowManager->IsRunning()) {
             break;
         }
-        QThread::msleep(50);
+        QThread::msleep(20);
     }
     throw std::runtime_error("openbox did not take over the screen: " + ReadLog(log).toStdString());
 }
