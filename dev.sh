@@ -24,6 +24,11 @@ case "$command" in
         exec "$build_dir/bin/vitrel"
         ;;
     test)
+        # The fuzz target needs clang, so it has a build tree of its own; a short run over its
+        # seeds comes before the main suite.
+        cmake --preset fuzz >/dev/null
+        cmake --build build-fuzz -j2 --target vitrel_paste_fuzzer
+        ctest --test-dir build-fuzz -R PasteFuzzerShortRun --output-on-failure
         ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 300
         ;;
     bench)

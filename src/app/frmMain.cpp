@@ -10,6 +10,8 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShowEvent>
+#include <QWindow>
 #include <algorithm>
 #include <type_traits>
 
@@ -30,6 +32,7 @@
 #include "platform/IClipboard.h"
 #include "platform/IScreen.h"
 #include "platform/ISettingsStore.h"
+#include "platform/IWindowFrame.h"
 #include "platform/SettingsText.h"
 
 namespace vitrel {
@@ -385,28 +388,38 @@ void frmMain::PlaceWindow() {
     if (!m_storedTop && !m_storedLeft) {
         return;  // first run: where the window system put it
     }
-    const QRect frame = frameGeometry();
-    const std::int32_t heightTwips = frame.height() * m_TppY;
-    const std::int32_t widthTwips = frame.width() * m_TppX;
+    const QRect frame = m_services.windowFrame.FrameGeometry(*this);
+    const std::int64_t heightTwips = std::int64_t{frame.height()} * m_TppY;
+    const std::int64_t widthTwips = std::int64_t{frame.width()} * m_TppX;
 
-    std::int64_t top = m_storedTop.value_or(frame.top() * m_TppY);
+    std::int64_t top = m_storedTop.value_or(std::int64_t{frame.top()} * m_TppY);
     top = std::max<std::int64_t>(top, 0);
-    top = std::min<std::int64_t>(top, std::int64_t{m_services.screen.HeightTwips()} - heightTwips);
-    std::int64_t left = m_storedLeft.value_or(frame.left() * m_TppX);
+    top = std::min<std::int64_t>(top, m_services.screen.HeightTwips() - heightTwips);
+    std::int64_t left = m_storedLeft.value_or(std::int64_t{frame.left()} * m_TppX);
     left = std::max<std::int64_t>(left, 0);
-    left = std::min<std::int64_t>(left, std::int64_t{m_services.screen.WidthTwips()} - widthTwips);
-    move(static_cast<int>(left / m_TppX), static_cast<int>(top / m_TppY));
+    left = std::min<std::int64_t>(left, m_services.screen.WidthTwips() - widthTwips);
+    m_services.windowFrame.MoveFrame(
+        *this, QPoint(static_cast<int>(left / m_TppX), static_cast<int>(top / m_TppY)));
 }
 
-bool frmMain::event(QEvent* event) {
-    const bool result = QMainWindow::event(event);
-    // The window manager's frame is known only once the window is mapped; its size takes part
-    // in keeping the whole window on the screen, so the stored position is applied again.
-    if (!m_placedAfterFraming && event->type() == QEvent::WindowActivate) {
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (windowHandle() != nullptr && !m_placedAfterFraming) {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // The window manager's frame exists only once the window is mapped, and its size takes
+    // part in keeping the whole window on the screen: the stored position is applied again
+    // when the framed window is first exposed.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_placedAfterFraming &&
+        m_services.windowFrame.IsFramed(*this)) {
         m_placedAfterFraming = true;
+        windowHandle()->removeEventFilter(this);
         PlaceWindow();
     }
-    return result;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -426,7 +439,7 @@ void frmMain::Form_QueryUnload() {
     SaveSetting("R", SettingsText::FromInteger(Slider1->Value()));
     SaveSetting("G", SettingsText::FromInteger(Slider2->Value()));
     SaveSetting("B", SettingsText::FromInteger(Slider3->Value()));
-    const QRect frame = frameGeometry();
+    const QRect frame = m_services.windowFrame.FrameGeometry(*this);
     SaveSetting("TOP", SettingsText::FromSingle(static_cast<float>(frame.top() * m_TppY)));
     SaveSetting("LEFT", SettingsText::FromSingle(static_cast<float>(frame.left() * m_TppX)));
     const OptionButton* options[6] = {Option1, Option2, Option3, Option4, Option5, Option6};

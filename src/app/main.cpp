@@ -12,6 +12,7 @@
 #include "platform/QtMessageBox.h"
 #include "platform/QtScreen.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QtWindowFrame.h"
 #include "platform/UnixSignalWatcher.h"
 
 int main(int argc, char* argv[]) {
@@ -29,7 +30,8 @@ int main(int argc, char* argv[]) {
     vitrel::QtBeep beep;
     vitrel::QtMessageBox messageBox;
     vitrel::QtClipboard clipboard;
-    vitrel::AppServices services{settings, screen, beep, messageBox, clipboard};
+    vitrel::QtWindowFrame windowFrame;
+    vitrel::AppServices services{settings, screen, beep, messageBox, clipboard, windowFrame};
     vitrel::QtInputEnvironment input(clipboard);
 
     vitrel::frmMain form(services, input);

@@ -9,6 +9,7 @@ class IClipboard;
 class IMessageBox;
 class IScreen;
 class ISettingsStore;
+class IWindowFrame;
 
 /// The platform services a window uses, passed in so that tests can replace each of them.
 struct AppServices {
@@ -17,6 +18,7 @@ struct AppServices {
     IBeep& beep;
     IMessageBox& messageBox;
     IClipboard& clipboard;
+    IWindowFrame& windowFrame;
 };
 
 }  // namespace vitrel

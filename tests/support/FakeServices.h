@@ -14,6 +14,9 @@
 #include "platform/IMessageBox.h"
 #include "platform/IScreen.h"
 #include "platform/ISettingsStore.h"
+#include "platform/IWindowFrame.h"
+
+#include <QWidget>
 
 namespace vitrel::testing {
 
@@ -98,6 +101,16 @@ public:
     int writes = 0;
 };
 
+/// Qt's own idea of the frame, which on the offscreen platform is the window itself.
+class QtOwnWindowFrame : public IWindowFrame {
+public:
+    [[nodiscard]] QRect FrameGeometry(const QWidget& window) const override {
+        return window.frameGeometry();
+    }
+    [[nodiscard]] bool IsFramed(const QWidget& /*window*/) const override { return true; }
+    void MoveFrame(QWidget& window, QPoint topLeft) override { window.move(topLeft); }
+};
+
 /// One of each, wired into the services a window takes.
 struct FakeServices {
     FakeSettingsStore settings;
@@ -105,7 +118,8 @@ struct FakeServices {
     CountingBeep beep;
     ScriptedMessageBox messageBox;
     FakeClipboard clipboard;
-    AppServices services{settings, screen, beep, messageBox, clipboard};
+    QtOwnWindowFrame windowFrame;
+    AppServices services{settings, screen, beep, messageBox, clipboard, windowFrame};
 };
 
 }  // namespace vitrel::testing
