@@ -12,6 +12,9 @@
 namespace vitrel {
 namespace {
 
+// Termination requests, and the hang-up of a terminal the program was started from.
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 // The write end for the signal handler, which can do nothing but write(2).
 volatile std::sig_atomic_t g_signalFd = -1;
 
@@ -39,16 +42,18 @@ UnixSignalWatcher::UnixSignalWatcher(std::function<void()> onTerminate, QObject*
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int signalNumber : kSignals) {
+        ::sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 UnixSignalWatcher::~UnixSignalWatcher() {
     struct sigaction action = {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
+    for (int signalNumber : kSignals) {
+        ::sigaction(signalNumber, &action, nullptr);
+    }
     g_signalFd = -1;
     for (int fd : m_fds) {
         if (fd >= 0) {

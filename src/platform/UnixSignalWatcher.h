@@ -9,7 +9,7 @@ class QSocketNotifier;
 
 namespace vitrel {
 
-/// Turns SIGTERM and SIGINT into a call on the event loop, so that the program ends through
+/// Turns SIGTERM, SIGINT and SIGHUP into a call on the event loop, so that the program ends through
 /// its ordinary shutdown (settings stored) instead of being killed mid-way.
 class UnixSignalWatcher : public QObject {
     Q_OBJECT
