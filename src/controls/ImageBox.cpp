@@ -4,8 +4,6 @@
 
 #include <QPainter>
 
-#include "controls/PictureBox.h"
-
 namespace vitrel {
 
 ImageBox::ImageBox(IForm* form, QWidget* parent) : FormControl(form, parent, u"Image") {
@@ -45,23 +43,12 @@ void ImageBox::paintEvent(QPaintEvent* /*event*/) {
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    RaiseMouse(MouseDown, event);
+    RaiseMouseEvent(MouseDown, *event, QPointF(), m_twipsX, m_twipsY);
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
-    RaiseMouse(MouseMove, event);
-}
-
-void ImageBox::RaiseMouse(
-    const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
-    QMouseEvent* event) const {
-    if (handler) {
-        handler(MouseButtonMask(event->buttons() | event->button()),
-                VbKeys::ShiftMask(event->modifiers()),
-                static_cast<float>(event->position().x() * m_twipsX),
-                static_cast<float>(event->position().y() * m_twipsY));
-    }
+    RaiseMouseEvent(MouseMove, *event, QPointF(), m_twipsX, m_twipsY);
 }
 
 }  // namespace vitrel

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "controls/FormControl.h"
+#include "controls/MouseEvent.h"
 
 namespace vitrel {
 
@@ -15,8 +16,8 @@ class ImageBox : public FormControl<QWidget> {
 public:
     ImageBox(IForm* form, QWidget* parent);
 
-    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseDown;
-    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseMove;
+    MouseEvent MouseDown;
+    MouseEvent MouseMove;
 
     [[nodiscard]] const QImage& Picture() const { return m_picture; }
     void SetPicture(const QImage& picture);
@@ -34,9 +35,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void RaiseMouse(const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
-                    QMouseEvent* event) const;
-
     QImage m_picture;
     bool m_stretch = true;
     int m_twipsX = 15;

@@ -6,20 +6,6 @@
 
 namespace vitrel {
 
-std::int16_t MouseButtonMask(Qt::MouseButtons buttons) {
-    std::int16_t mask = 0;
-    if (buttons & Qt::LeftButton) {
-        mask |= 1;
-    }
-    if (buttons & Qt::RightButton) {
-        mask |= 2;
-    }
-    if (buttons & Qt::MiddleButton) {
-        mask |= 4;
-    }
-    return mask;
-}
-
 PictureBox::PictureBox(IForm* form, QWidget* parent)
     : FormControl(form, parent, u"PictureBox"), m_backColor(palette().color(QPalette::Button)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -95,24 +81,12 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     QFrame::mousePressEvent(event);
-    RaiseMouse(MouseDown, event);
+    RaiseMouseEvent(MouseDown, *event, contentsRect().topLeft(), m_twipsX, m_twipsY);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     QFrame::mouseMoveEvent(event);
-    RaiseMouse(MouseMove, event);
-}
-
-void PictureBox::RaiseMouse(
-    const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
-    QMouseEvent* event) const {
-    if (!handler) {
-        return;
-    }
-    const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
-    handler(MouseButtonMask(event->buttons() | event->button()),
-            VbKeys::ShiftMask(event->modifiers()), static_cast<float>(inner.x() * m_twipsX),
-            static_cast<float>(inner.y() * m_twipsY));
+    RaiseMouseEvent(MouseMove, *event, contentsRect().topLeft(), m_twipsX, m_twipsY);
 }
 
 }  // namespace vitrel

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "controls/FormControl.h"
+#include "controls/MouseEvent.h"
 
 namespace vitrel {
 
@@ -20,8 +21,8 @@ public:
     PictureBox(IForm* form, QWidget* parent);
 
     std::function<void()> DblClick;
-    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseDown;
-    std::function<void(std::int16_t Button, std::int16_t Shift, float X, float Y)> MouseMove;
+    MouseEvent MouseDown;
+    MouseEvent MouseMove;
 
     [[nodiscard]] QColor BackColor() const { return m_backColor; }
     void SetBackColor(const QColor& color);
@@ -46,17 +47,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void RaiseMouse(const std::function<void(std::int16_t, std::int16_t, float, float)>& handler,
-                    QMouseEvent* event) const;
-
     QColor m_backColor;
     QImage m_picture;
     QWidget* m_client = nullptr;
     int m_twipsX = 15;
     int m_twipsY = 15;
 };
-
-/// The button mask of a mouse event: left 1, right 2, middle 4, added.
-std::int16_t MouseButtonMask(Qt::MouseButtons buttons);
 
 }  // namespace vitrel

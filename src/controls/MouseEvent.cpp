@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "controls/MouseEvent.h"
+
+#include <QMouseEvent>
+
+#include "controls/VbKeys.h"
+
+namespace vitrel {
+
+void RaiseMouseEvent(const MouseEvent& handler, const QMouseEvent& event, QPointF origin,
+                     int twipsPerPixelX, int twipsPerPixelY) {
+    if (!handler) {
+        return;
+    }
+    const Qt::MouseButtons buttons = event.buttons() | event.button();
+    std::int16_t mask = 0;
+    if (buttons & Qt::LeftButton) {
+        mask |= 1;
+    }
+    if (buttons & Qt::RightButton) {
+        mask |= 2;
+    }
+    if (buttons & Qt::MiddleButton) {
+        mask |= 4;
+    }
+    const QPointF inner = event.position() - origin;
+    handler(mask, VbKeys::ShiftMask(event.modifiers()),
+            static_cast<float>(inner.x() * twipsPerPixelX),
+            static_cast<float>(inner.y() * twipsPerPixelY));
+}
+
+}  // namespace vitrel
