@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "FakeForm.h"
@@ -14,126 +14,71 @@
 namespace vitrel::modTxtBoxUtl {
 namespace {
 
-struct ListCase {
-    const char* label;
-    std::u16string text;
-    std::vector<std::u16string_view> list;
-    bool allowed;
-};
-
-class IsTextInCharListTest : public testing::TestWithParam<ListCase> {};
-
-TEST_P(IsTextInCharListTest, AllowsExactlyTheListedCharacters) {
-    const ListCase& c = GetParam();
-    EXPECT_EQ(IsTextInCharList(c.text, c.list), c.allowed) << c.label;
+TEST(IsTextInCharListTest, AllowsExactlyTheListedCharacters) {
+    using Texts = std::vector<std::u16string_view>;
+    struct Row {
+        Texts list;
+        Texts allowed;
+        Texts rejected;
+    };
+    // Both ends of a range count, in either order; only "-" makes a range. Every character of a
+    // text must be allowed; an empty text is the character 0, which only the empty entry allows.
+    // A surrogate pair is one character, as text and as entry.
+    const Row rows[] = {
+        {{u"a"}, {u"a"}, {u"b"}},
+        {{u"0-9"}, {u"0", u"9", u"128"}, {u"/", u":", u"12 8", u""}},
+        {{u"9-0"}, {u"5"}, {u"a"}},
+        {{u"0+9", u"0-99"}, {}, {u"5"}},
+        {{u"0-9", u"x"}, {u"x"}, {}},
+        {{u""}, {u""}, {u"a"}},
+        {{u"0-9", u"\uFF10-\uFF19"}, {u"1\uFF12"}, {u"\uFF21"}},
+        {{u"\U0001D7D8-\U0001D7E1"}, {u"\U0001D7DA"}, {u"\xD835"}},
+    };
+    for (const Row& row : rows) {
+        for (const std::u16string_view text : row.allowed) {
+            EXPECT_TRUE(IsTextInCharList(text, row.list)) << testing::PrintToString(text);
+        }
+        for (const std::u16string_view text : row.rejected) {
+            EXPECT_FALSE(IsTextInCharList(text, row.list)) << testing::PrintToString(text);
+        }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, IsTextInCharListTest,
-    testing::Values(
-        ListCase{"single character", u"a", {u"a"}, true},
-        ListCase{"other character", u"b", {u"a"}, false},
-        ListCase{"range inside", u"5", {u"0-9"}, true},
-        ListCase{"range lower end", u"0", {u"0-9"}, true},
-        ListCase{"range upper end", u"9", {u"0-9"}, true},
-        ListCase{"just past the range", u":", {u"0-9"}, false},
-        ListCase{"just before the range", u"/", {u"0-9"}, false},
-        ListCase{"reversed range", u"5", {u"9-0"}, true},
-        ListCase{"reversed range outside", u"a", {u"9-0"}, false},
-        ListCase{"minus is not in a range", u"-", {u"0-9"}, false},
-        ListCase{"minus alone", u"-", {u"-"}, true},
-        ListCase{"two characters allow nothing", u"0", {u"0-"}, false},
-        ListCase{"four characters allow nothing", u"5", {u"0-99"}, false},
-        ListCase{"middle must be minus", u"5", {u"0+9"}, false},
-        ListCase{"later entry allows", u"x", {u"0-9", u"x"}, true},
-        ListCase{"every character checked", u"128", {u"0-9"}, true},
-        ListCase{"one bad character rejects", u"12 8", {u"0-9"}, false},
-        ListCase{"sign rejects", u"-5", {u"0-9"}, false},
-        ListCase{"empty text is code 0", u"", {u"0-9"}, false},
-        ListCase{"empty entry allows code 0", u"", {u""}, true},
-        ListCase{"empty entry allows NUL", std::u16string(1, u'\0'), {u""}, true},
-        ListCase{"empty entry allows nothing else", u"a", {u""}, false},
-        ListCase{"empty list", u"5", {}, false},
-        ListCase{"full-width digit", u"\uFF17", {u"0-9", u"\uFF10-\uFF19"}, true},
-        ListCase{"full-width digits", u"\uFF11\uFF12\uFF18", {u"0-9", u"\uFF10-\uFF19"}, true},
-        ListCase{"full-width letter", u"\uFF21", {u"0-9", u"\uFF10-\uFF19"}, false},
-        ListCase{"mixed widths", u"1\uFF12", {u"0-9", u"\uFF10-\uFF19"}, true},
-        // A surrogate pair is one character, both as text and as an entry.
-        ListCase{"astral character", u"\U0001D7D8", {u"\U0001D7D8"}, true},
-        ListCase{"astral range", u"\U0001D7DA", {u"\U0001D7D8-\U0001D7E1"}, true},
-        ListCase{"astral outside the range", u"\U0001D7E2", {u"\U0001D7D8-\U0001D7E1"}, false},
-        ListCase{"half of a pair is not the pair", u"\xD835", {u"\U0001D7D8"}, false}));
-
-// The channel boxes' list, and a key press reported as its UTF-16 code.
-struct KeyCase {
-    const char* label;
-    std::int32_t key;
-    std::u16string clipboard;
-    bool passes;
-};
-
-class ChannelKeyFilterTest : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(ChannelKeyFilterTest, PassesOrDiscards) {
-    const KeyCase& c = GetParam();
+TEST(FilterKeyAsciiTest, ChannelBoxPassesDigitsEditingKeysAndDigitPastes) {
     fakes::FakeEnvironment env;
-    env.SetClipboardText(c.clipboard);
-    std::int32_t key = c.key;
-    FilterKeyAscii(env, key, {u"0-9", u"\uFF10-\uFF19"});
-    EXPECT_EQ(key, c.passes ? c.key : 0) << c.label;
+    const auto filter = [&env](std::int32_t key, std::u16string clipboard) {
+        env.clipboard = std::move(clipboard);
+        FilterKeyAscii(env, key, {u"0-9", u"\uFF10-\uFF19"});
+        return key;
+    };
+    // Digits of either width, Ctrl+C, Backspace, Tab, Ctrl+Enter and Enter pass.
+    for (const std::int32_t key : {std::int32_t{'7'}, 0xFF17, 3, 8, 9, 10, 13}) {
+        EXPECT_EQ(filter(key, u""), key);
+    }
+    // Letters, blanks, signs, Ctrl+X, Ctrl+Z and codes that name no character do not.
+    for (const std::int32_t key : {std::int32_t{'a'}, 0xFF41, 0x20, 0x2D, 24, 26, -1, 0x110000}) {
+        EXPECT_EQ(filter(key, u""), 0) << key;
+    }
+    // Ctrl+V only when the whole clipboard text is allowed.
+    EXPECT_EQ(filter(22, u"128"), 22);
+    EXPECT_EQ(filter(22, u"\uFF11\uFF12"), 22);
+    for (const std::u16string clipboard : {u"12 8", u"-5", u""}) {
+        EXPECT_EQ(filter(22, clipboard), 0) << testing::PrintToString(clipboard);
+    }
+    // A key beyond the 16-bit range is one character, not two.
+    std::int32_t astral = 0x1D7D8;
+    FilterKeyAscii(env, astral, {u"\U0001D7D8-\U0001D7E1"});
+    EXPECT_EQ(astral, 0x1D7D8);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ChannelBox, ChannelKeyFilterTest,
-    testing::Values(KeyCase{"digit", '7', u"", true}, KeyCase{"zero", '0', u"", true},
-                    KeyCase{"full-width digit", 0xFF17, u"", true},
-                    KeyCase{"letter", 'a', u"", false}, KeyCase{"space", ' ', u"", false},
-                    KeyCase{"minus", '-', u"", false}, KeyCase{"point", '.', u"", false},
-                    KeyCase{"full-width letter", 0xFF41, u"", false},
-                    KeyCase{"Ctrl+C", 3, u"", true}, KeyCase{"Backspace", 8, u"", true},
-                    KeyCase{"Tab", 9, u"", true}, KeyCase{"Ctrl+Enter", 10, u"", true},
-                    KeyCase{"Enter", 13, u"", true}, KeyCase{"Ctrl+X", 24, u"", false},
-                    KeyCase{"Ctrl+Z", 26, u"", false}, KeyCase{"Escape", 27, u"", false},
-                    KeyCase{"Ctrl+V digits", 22, u"128", true},
-                    KeyCase{"Ctrl+V full-width digits", 22, u"\uFF11\uFF12\uFF18", true},
-                    KeyCase{"Ctrl+V with a blank", 22, u"12 8", false},
-                    KeyCase{"Ctrl+V negative", 22, u"-5", false},
-                    KeyCase{"Ctrl+V nothing", 22, u"", false},
-                    KeyCase{"not a character", -1, u"", false},
-                    KeyCase{"beyond Unicode", 0x110000, u"", false}));
 
 TEST(FilterKeyAsciiTest, EmptyListLetsOnlyEditingKeysThrough) {
     fakes::FakeEnvironment env;
-    env.SetClipboardText(u"128");
-    for (std::int32_t key : {8, 9, 13}) {
-        std::int32_t k = key;
-        FilterKeyAscii(env, k, {});
-        EXPECT_EQ(k, key);
+    env.clipboard = u"128";
+    for (const std::int32_t pressed : {8, 13, std::int32_t{'7'}, 22}) {
+        std::int32_t key = pressed;
+        FilterKeyAscii(env, key, {});
+        EXPECT_EQ(key, pressed == 8 || pressed == 13 ? pressed : 0) << pressed;
     }
-    for (std::int32_t key : {static_cast<std::int32_t>('7'), 22}) {
-        std::int32_t k = key;
-        FilterKeyAscii(env, k, {});
-        EXPECT_EQ(k, 0) << key;
-    }
-}
-
-TEST(FilterKeyAsciiTest, ReversedRangeAndEmptyEntry) {
-    fakes::FakeEnvironment env;
-    std::int32_t key = '4';
-    FilterKeyAscii(env, key, {u"9-0"});
-    EXPECT_EQ(key, '4');
-
-    // With "" in the list an empty clipboard is allowed text.
-    key = 22;
-    FilterKeyAscii(env, key, {u"9-0", u""});
-    EXPECT_EQ(key, 22);
-}
-
-TEST(FilterKeyAsciiTest, AstralKeyCodeIsOneCharacter) {
-    fakes::FakeEnvironment env;
-    std::int32_t key = 0x1D7D8;
-    FilterKeyAscii(env, key, {u"\U0001D7D8-\U0001D7E1"});
-    EXPECT_EQ(key, 0x1D7D8);
 }
 
 }  // namespace
