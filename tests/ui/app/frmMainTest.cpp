@@ -249,12 +249,15 @@ TEST_F(frmMainTest, EnterAndArrowKeysFollowTheTabOrder) {
     EXPECT_EQ(Focus(), form.txtG);
 }
 
-TEST_F(frmMainTest, EnteringABoxByKeyboardSelectsItsText) {
+TEST_F(frmMainTest, EnteringABoxByKeyboardSelectsItsTextAndByMouseDoesNot) {
     frmMain& form = Start();
-    form.SetCurrentColor(128, 0, 0);
+    form.SetCurrentColor(128, 64, 0);
     form.txtG->setFocus(Qt::TabFocusReason);
     form.txtR->setFocus(Qt::BacktabFocusReason);
     EXPECT_EQ(form.txtR->selectedText(), "128");
+    QTest::mouseClick(form.txtG, Qt::LeftButton);
+    EXPECT_EQ(Focus(), form.txtG);
+    EXPECT_TRUE(form.txtG->selectedText().isEmpty());
 }
 
 TEST_F(frmMainTest, SetCurrentColorSetsEveryMirrorAndRaisesNoSliderEvent) {
