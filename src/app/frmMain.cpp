@@ -324,7 +324,6 @@ IControl* frmMain::ActiveControl() const {
     return nullptr;
 }
 
-// ---- Start-up and shutdown -----------------------------------------------------------------
 
 std::optional<std::string> frmMain::ReadSetting(const char* key) const {
     return m_services.settings.GetSetting(T::SettingsApp, T::SettingsSection, key);
@@ -469,7 +468,6 @@ void frmMain::cmdEnd_Click() {
     mnuExit_Click();
 }
 
-// ---- Current colour and channel entry ------------------------------------------------------
 
 void frmMain::SetCurrentColor(int red, int green, int blue) {
     Slider1->SetValue(red);
@@ -532,7 +530,6 @@ void frmMain::Slider_Scroll(ChannelSlider* slider, TextBox* box) {
     UpdatePreview();
 }
 
-// ---- Colour strings: copy and paste -------------------------------------------------------
 
 namespace {
 
@@ -655,7 +652,6 @@ void frmMain::mnuEdit_Click() {
     mnuPast->setEnabled(possible);
 }
 
-// ---- Notation option couplings -------------------------------------------------------------
 
 void frmMain::Option3_Click() {
     CckColStr->SetValue(1);
