@@ -116,7 +116,6 @@ TEST_F(ClipboardE2e, CopyLeavesTheComposedStringAndTheCanvasPictureForOtherProgr
     EXPECT_EQ(WaitForText("#FF0000"), "#FF0000");
 }
 
-// ---- Pasted text: the colour and the notation of the next copy ---------------------------
 
 struct PasteCase {
     const char* name;
@@ -152,7 +151,6 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"AliasInDoubleQuotesWithBlanks", " \"aqua\" ", QColor(0, 255, 255), "\"cyan\""}),
     [](const ::testing::TestParamInfo<PasteCase>& info) { return std::string(info.param.name); });
 
-// ---- Rejected text ------------------------------------------------------------------------
 
 struct RejectCase {
     const char* name;
@@ -191,7 +189,6 @@ INSTANTIATE_TEST_SUITE_P(Reject, RejectedText,
                              return std::string(info.param.name);
                          });
 
-// ---- A pasted picture ---------------------------------------------------------------------
 
 TEST_F(ClipboardE2e, PastedPictureShowsInTheCanvasAtNaturalSizeAndIsCopiedAgain) {
     Vitrel().WriteSettings({{"R", "10"}, {"G", "20"}, {"B", "30"}});
@@ -221,7 +218,6 @@ TEST_F(ClipboardE2e, PastedPictureShowsInTheCanvasAtNaturalSizeAndIsCopiedAgain)
     EXPECT_TRUE(IsFilledWith(copied, fill));
 }
 
-// ---- After the program has ended ----------------------------------------------------------
 
 TEST_F(ClipboardE2e, CopiedTextOutlivesTheProgramWithAClipboardManager) {
     ClipboardManager manager(Session().Display());

@@ -91,7 +91,6 @@ TEST_F(MainWindowE2e, FirstRunClosedWithAltF4StoresTheInitialStateAndFramePositi
     EXPECT_EQ(Vitrel().Settings(), expected);
 }
 
-// ---- Restoring a prepared settings file ---------------------------------------------------
 
 struct RestoreCase {
     const char* name;
@@ -182,7 +181,6 @@ INSTANTIATE_TEST_SUITE_P(
              {"CCK", "0"}}}),
     [](const ::testing::TestParamInfo<RestoreCase>& info) { return std::string(info.param.name); });
 
-// ---- Every way of closing stores the settings ---------------------------------------------
 
 struct CloseCase {
     const char* name;
@@ -251,7 +249,6 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"CloseButton", [](VitrelProcess& vitrel) { vitrel.ClickClient(kCloseButton); }}),
     [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
 
-// ---- Termination signals ------------------------------------------------------------------
 
 class TerminationSignal : public E2eTest, public ::testing::WithParamInterface<int> {};
 
