@@ -116,7 +116,6 @@ TEST_F(ClipboardE2e, CopyLeavesTheComposedStringAndTheCanvasPictureForOtherProgr
     EXPECT_EQ(WaitForText("#FF0000"), "#FF0000");
 }
 
-
 struct PasteCase {
     const char* name;
     const char* pasted;
@@ -150,7 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
         // An alias is written under the table's preferred name.
         PasteCase{"AliasInDoubleQuotesWithBlanks", " \"aqua\" ", QColor(0, 255, 255), "\"cyan\""}),
     [](const ::testing::TestParamInfo<PasteCase>& info) { return std::string(info.param.name); });
-
 
 struct RejectCase {
     const char* name;
@@ -189,7 +187,6 @@ INSTANTIATE_TEST_SUITE_P(Reject, RejectedText,
                              return std::string(info.param.name);
                          });
 
-
 TEST_F(ClipboardE2e, PastedPictureShowsInTheCanvasAtNaturalSizeAndIsCopiedAgain) {
     Vitrel().WriteSettings({{"R", "10"}, {"G", "20"}, {"B", "30"}});
     Vitrel().Start();
@@ -217,7 +214,6 @@ TEST_F(ClipboardE2e, PastedPictureShowsInTheCanvasAtNaturalSizeAndIsCopiedAgain)
     EXPECT_EQ(copied.size(), picture.size());
     EXPECT_TRUE(IsFilledWith(copied, fill));
 }
-
 
 TEST_F(ClipboardE2e, CopiedTextOutlivesTheProgramWithAClipboardManager) {
     ClipboardManager manager(Session().Display());

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <functional>
 #include <ostream>
+#include <string_view>
 
 #include "E2eTest.h"
 
@@ -28,6 +29,25 @@ constexpr QPoint kCloseButton{376 + 89 / 2, 152 + 25 / 2};
 
 std::string Twips(int pixels) {
     return std::to_string(pixels * kTwipsPerPixel);
+}
+
+/// The whole settings group as closing writes it: the channels, the six options given as a
+/// string of 1s and 0s ("100001": OP1 and OP6 selected), the name box, and the frame's
+/// position when it is known.
+IniFile::Group Stored(int red, int green, int blue, std::string_view options, int nameBox,
+                      const QRect* frame = nullptr) {
+    IniFile::Group group{{"R", std::to_string(red)},
+                         {"G", std::to_string(green)},
+                         {"B", std::to_string(blue)},
+                         {"CCK", std::to_string(nameBox)}};
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        group["OP" + std::to_string(i + 1)] = options[i] == '1' ? "True" : "False";
+    }
+    if (frame != nullptr) {
+        group["TOP"] = Twips(frame->top());
+        group["LEFT"] = Twips(frame->left());
+    }
+    return group;
 }
 
 /// Waits until the window's frame stands at `expected` (computed from the frame's size, as
@@ -76,21 +96,8 @@ TEST_F(MainWindowE2e, FirstRunClosedWithAltF4StoresTheInitialStateAndFramePositi
     Vitrel().Key(QStringLiteral("alt+F4"));
     ExpectCleanExit(Vitrel());
 
-    const IniFile::Group expected{{"R", "0"},
-                                  {"G", "0"},
-                                  {"B", "0"},
-                                  {"TOP", Twips(frame.top())},
-                                  {"LEFT", Twips(frame.left())},
-                                  {"OP1", "True"},
-                                  {"OP2", "False"},
-                                  {"OP3", "False"},
-                                  {"OP4", "False"},
-                                  {"OP5", "False"},
-                                  {"OP6", "True"},
-                                  {"CCK", "1"}};
-    EXPECT_EQ(Vitrel().Settings(), expected);
+    EXPECT_EQ(Vitrel().Settings(), Stored(0, 0, 0, "100001", 1, &frame));
 }
-
 
 struct RestoreCase {
     const char* name;
@@ -144,16 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
              {"CCK", "1"}},
             QColor(255, 128, 0),
             [](QSize frame) { return QPoint(2, XSession::kScreenSize.height() - frame.height()); },
-            {{"R", "255"},
-             {"G", "128"},
-             {"B", "0"},
-             {"OP1", "False"},
-             {"OP2", "False"},
-             {"OP3", "True"},
-             {"OP4", "False"},
-             {"OP5", "False"},
-             {"OP6", "True"},
-             {"CCK", "1"}}},
+            Stored(255, 128, 0, "001001", 1)},
         // A negative top becomes 0, a left beyond the screen puts the frame's right edge on
         // the screen's; the stored unticked name box wins over the capitalised option and
         // moves the case to lower case.
@@ -169,18 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
              {"CCK", "0"}},
             QColor(0, 255, 255),
             [](QSize frame) { return QPoint(XSession::kScreenSize.width() - frame.width(), 0); },
-            {{"R", "0"},
-             {"G", "255"},
-             {"B", "255"},
-             {"OP1", "False"},
-             {"OP2", "True"},
-             {"OP3", "False"},
-             {"OP4", "False"},
-             {"OP5", "False"},
-             {"OP6", "True"},
-             {"CCK", "0"}}}),
+            Stored(0, 255, 255, "010001", 0)}),
     [](const ::testing::TestParamInfo<RestoreCase>& info) { return std::string(info.param.name); });
-
 
 struct CloseCase {
     const char* name;
@@ -196,16 +184,7 @@ class CloseCommand : public E2eTest, public ::testing::WithParamInterface<CloseC
 TEST_P(CloseCommand, StoresTheCommittedColourPositionAndOptions) {
     // No stored position: the window stays where openbox puts it, so only the closing is
     // under test here.
-    Vitrel().WriteSettings({{"R", "10"},
-                            {"G", "20"},
-                            {"B", "30"},
-                            {"OP1", "False"},
-                            {"OP2", "True"},
-                            {"OP3", "False"},
-                            {"OP4", "False"},
-                            {"OP5", "True"},
-                            {"OP6", "False"},
-                            {"CCK", "0"}});
+    Vitrel().WriteSettings(Stored(10, 20, 30, "010010", 0));
     Vitrel().Start();
     ASSERT_NO_FATAL_FAILURE(CommitRed(Vitrel(), 77, QColor(77, 20, 30)));
     const QRect frame = Vitrel().FrameGeometry();
@@ -214,19 +193,7 @@ TEST_P(CloseCommand, StoresTheCommittedColourPositionAndOptions) {
     ASSERT_NO_FATAL_FAILURE(GetParam().close(Vitrel()));
     ExpectCleanExit(Vitrel());
 
-    const IniFile::Group expected{{"R", "77"},
-                                  {"G", "20"},
-                                  {"B", "30"},
-                                  {"TOP", Twips(frame.top())},
-                                  {"LEFT", Twips(frame.left())},
-                                  {"OP1", "False"},
-                                  {"OP2", "True"},
-                                  {"OP3", "False"},
-                                  {"OP4", "False"},
-                                  {"OP5", "True"},
-                                  {"OP6", "False"},
-                                  {"CCK", "0"}};
-    EXPECT_EQ(Vitrel().Settings(), expected);
+    EXPECT_EQ(Vitrel().Settings(), Stored(77, 20, 30, "010010", 0, &frame));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,7 +215,6 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         CloseCase{"CloseButton", [](VitrelProcess& vitrel) { vitrel.ClickClient(kCloseButton); }}),
     [](const ::testing::TestParamInfo<CloseCase>& info) { return std::string(info.param.name); });
-
 
 class TerminationSignal : public E2eTest, public ::testing::WithParamInterface<int> {};
 
