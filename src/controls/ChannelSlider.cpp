@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "controls/ChannelSlider.h"
 
+#include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
 
@@ -15,7 +16,7 @@ ChannelSlider::ChannelSlider(IForm* form, QWidget* parent)
     m_track->setFocusPolicy(Qt::ClickFocus);
     setFocusProxy(m_track);
     connect(m_track, &QSlider::valueChanged, this, [this] {
-        if (!m_settingValue && Scroll) {
+        if (Scroll) {
             Scroll();
         }
     });
@@ -26,9 +27,8 @@ int ChannelSlider::Value() const {
 }
 
 void ChannelSlider::SetValue(int value) {
-    m_settingValue = true;
+    const QSignalBlocker programChange(m_track);  // only the user's changes raise Scroll
     m_track->setValue(std::clamp(value, m_track->minimum(), m_track->maximum()));
-    m_settingValue = false;
 }
 
 int ChannelSlider::Min() const {
@@ -36,9 +36,8 @@ int ChannelSlider::Min() const {
 }
 
 void ChannelSlider::SetMin(int value) {
-    m_settingValue = true;
+    const QSignalBlocker programChange(m_track);
     m_track->setMinimum(value);
-    m_settingValue = false;
 }
 
 int ChannelSlider::Max() const {
@@ -46,9 +45,8 @@ int ChannelSlider::Max() const {
 }
 
 void ChannelSlider::SetMax(int value) {
-    m_settingValue = true;
+    const QSignalBlocker programChange(m_track);
     m_track->setMaximum(value);
-    m_settingValue = false;
 }
 
 void ChannelSlider::SetTickFrequency(int frequency) {

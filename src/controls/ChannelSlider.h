@@ -37,7 +37,6 @@ protected:
 
 private:
     QSlider* m_track;
-    bool m_settingValue = false;
 };
 
 }  // namespace vitrel
