@@ -15,7 +15,7 @@ std::int16_t KeyCode(const QKeyEvent& event) {
         return static_cast<std::int16_t>(key);  // 48 to 57
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
-        return static_cast<std::int16_t>(112 + (key - Qt::Key_F1));
+        return static_cast<std::int16_t>(vbKeyF1 + (key - Qt::Key_F1));
     }
     switch (key) {
         case Qt::Key_Backspace:
@@ -27,23 +27,23 @@ std::int16_t KeyCode(const QKeyEvent& event) {
         case Qt::Key_Enter:
             return vbKeyReturn;
         case Qt::Key_Shift:
-            return 16;
+            return vbKeyShift;
         case Qt::Key_Control:
-            return 17;
+            return vbKeyControl;
         case Qt::Key_Alt:
-            return 18;
+            return vbKeyMenu;
         case Qt::Key_Escape:
             return vbKeyEscape;
         case Qt::Key_Space:
-            return 32;
+            return vbKeySpace;
         case Qt::Key_PageUp:
-            return 33;
+            return vbKeyPageUp;
         case Qt::Key_PageDown:
-            return 34;
+            return vbKeyPageDown;
         case Qt::Key_End:
-            return 35;
+            return vbKeyEnd;
         case Qt::Key_Home:
-            return 36;
+            return vbKeyHome;
         case Qt::Key_Left:
             return vbKeyLeft;
         case Qt::Key_Up:
@@ -53,9 +53,9 @@ std::int16_t KeyCode(const QKeyEvent& event) {
         case Qt::Key_Down:
             return vbKeyDown;
         case Qt::Key_Insert:
-            return 45;
+            return vbKeyInsert;
         case Qt::Key_Delete:
-            return 46;
+            return vbKeyDelete;
         default:
             return 0;
     }

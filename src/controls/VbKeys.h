@@ -5,23 +5,14 @@
 #include <Qt>
 #include <cstdint>
 
+#include "input/KeyCodes.h"
+
 class QKeyEvent;
 
-/// Key codes, shift masks and character codes in the form the windows' key handlers take.
+/// Qt key events turned into the key codes, shift masks and character codes of KeyCodes.h.
 namespace vitrel::VbKeys {
 
-inline constexpr std::int16_t vbKeyBack = 8;
-inline constexpr std::int16_t vbKeyTab = 9;
-inline constexpr std::int16_t vbKeyReturn = 13;
-inline constexpr std::int16_t vbKeyEscape = 27;
-inline constexpr std::int16_t vbKeyLeft = 37;
-inline constexpr std::int16_t vbKeyUp = 38;
-inline constexpr std::int16_t vbKeyRight = 39;
-inline constexpr std::int16_t vbKeyDown = 40;
-
-inline constexpr std::int16_t vbShiftMask = 1;
-inline constexpr std::int16_t vbCtrlMask = 2;
-inline constexpr std::int16_t vbAltMask = 4;
+using namespace KeyCodes;
 
 /// The virtual key code of a key event, 0 for keys without one.
 std::int16_t KeyCode(const QKeyEvent& event);
