@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Vitrel developers
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 #include "app/frmMain.h"
 #include "controls/QtInputEnvironment.h"
@@ -11,6 +12,7 @@
 #include "platform/QtClipboard.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtScreen.h"
+#include "platform/QtScreenGrabber.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtWindowFrame.h"
 #include "platform/UnixSignalWatcher.h"
@@ -21,7 +23,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vitrel: %s\n", problem.c_str());
         return 1;
     }
+    std::optional<vitrel::DisplayCheck::Guard> displayGuard(std::in_place);
     QApplication app(argc, argv);
+    displayGuard.reset();
     QApplication::setApplicationName(QStringLiteral("Vitrel"));
     QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
 
@@ -31,7 +35,9 @@ int main(int argc, char* argv[]) {
     vitrel::QtMessageBox messageBox;
     vitrel::QtClipboard clipboard;
     vitrel::QtWindowFrame windowFrame;
-    vitrel::AppServices services{settings, screen, beep, messageBox, clipboard, windowFrame};
+    vitrel::QtScreenGrabber screenGrabber;
+    vitrel::AppServices services{settings,  screen,      beep,         messageBox,
+                                 clipboard, windowFrame, screenGrabber};
     vitrel::QtInputEnvironment input(clipboard);
 
     vitrel::frmMain form(services, input);

@@ -15,6 +15,7 @@
 #include "controls/FormControlState.h"
 #include "controls/VbKeys.h"
 #include "input/IControl.h"
+#include "platform/WindowRegistry.h"
 
 namespace vitrel {
 
@@ -39,7 +40,7 @@ public:
     [[nodiscard]] std::optional<bool> TabStop() const override { return m_tabStop; }
     [[nodiscard]] std::optional<bool> Visible() const override { return !this->isHidden(); }
     [[nodiscard]] WindowHandle hWnd() const override {
-        return reinterpret_cast<WindowHandle>(static_cast<const QWidget*>(this));
+        return WindowRegistry::Instance().HandleOf(this);
     }
     [[nodiscard]] IForm* Parent() const override { return m_form; }
 

@@ -8,6 +8,7 @@ class IBeep;
 class IClipboard;
 class IMessageBox;
 class IScreen;
+class IScreenGrabber;
 class ISettingsStore;
 class IWindowFrame;
 
@@ -19,6 +20,7 @@ struct AppServices {
     IMessageBox& messageBox;
     IClipboard& clipboard;
     IWindowFrame& windowFrame;
+    IScreenGrabber& screenGrabber;
 };
 
 }  // namespace vitrel

@@ -2,8 +2,9 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "platform/DisplayCheck.h"
 
-#include <xcb/xcb.h>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace vitrel::DisplayCheck {
 namespace {
@@ -11,6 +12,25 @@ namespace {
 const char* Env(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+bool WantsX11() {
+    const char* platform = Env("QT_QPA_PLATFORM");
+    return platform == nullptr || std::strncmp(platform, "xcb", 3) == 0;
+}
+
+void StartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        const char* display = Env("DISPLAY");
+        std::fprintf(stderr, "vitrel: no display: cannot open X11 display \"%s\".\n",
+                     display != nullptr ? display : "");
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0) {
+        return;  // the platform plugin's own complaints, said once above if they matter
+    }
+    qt_message_output(type, context, message);
 }
 
 }  // namespace
@@ -22,21 +42,16 @@ void PreferX11() {
 }
 
 std::string Problem() {
-    const char* platform = Env("QT_QPA_PLATFORM");
-    if (platform != nullptr && std::string(platform).rfind("xcb", 0) != 0) {
-        return {};  // another Qt platform was asked for explicitly (tests use offscreen)
-    }
-    const char* display = Env("DISPLAY");
-    if (display == nullptr) {
+    if (WantsX11() && Env("DISPLAY") == nullptr) {
         return "no display: DISPLAY is not set; Vitrel needs an X11 display (or XWayland).";
     }
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    if (failed) {
-        return std::string("no display: cannot open X11 display \"") + display + "\".";
-    }
     return {};
+}
+
+Guard::Guard() : m_previous(qInstallMessageHandler(StartupMessage)) {}
+
+Guard::~Guard() {
+    qInstallMessageHandler(m_previous);
 }
 
 }  // namespace vitrel::DisplayCheck

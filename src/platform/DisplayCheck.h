@@ -2,15 +2,32 @@
 // Copyright (c) 2026 The Vitrel developers
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 
-/// Before Qt starts: choose the X11 platform under Wayland and make sure a display can be
-/// reached, so that a missing display is one clear line instead of an abort.
+/// Before Qt starts: choose the X11 platform under Wayland, and turn a display that cannot be
+/// used into one clear line and exit status 1 instead of an abort inside the toolkit.
 namespace vitrel::DisplayCheck {
 
 /// Sets QT_QPA_PLATFORM to xcb when WAYLAND_DISPLAY is set and QT_QPA_PLATFORM is not.
 void PreferX11();
-/// An empty string when the display can be used, otherwise what is wrong, in one line.
+/// What is wrong when no display is named at all; empty when one is (or another platform
+/// than X11 was asked for).
 std::string Problem();
+
+/// While it lives (around the application object's construction), a display that cannot be
+/// opened ends the program with one line on standard error and exit status 1, and the
+/// toolkit's own platform messages are kept back. It reuses the toolkit's own connection
+/// attempt, so a display that works costs nothing extra.
+class Guard {
+public:
+    Guard();
+    ~Guard();
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+private:
+    QtMessageHandler m_previous;
+};
 
 }  // namespace vitrel::DisplayCheck

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Vitrel developers
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 
@@ -20,6 +21,10 @@ public:
     [[nodiscard]] virtual QRect FrameGeometry(const QWidget& window) const = 0;
     /// Whether the window manager has framed the window, so that FrameGeometry is final.
     [[nodiscard]] virtual bool IsFramed(const QWidget& window) const = 0;
+    /// What the frame adds around the window on each side. Before the window is first shown
+    /// this asks the window manager what it will add, so that a window can be placed by its
+    /// frame before it appears; no margins without a window manager.
+    [[nodiscard]] virtual QMargins FrameMargins(QWidget& window) const = 0;
     /// Moves the window so that its frame's top-left corner lies at the point.
     virtual void MoveFrame(QWidget& window, QPoint topLeft) = 0;
 };

@@ -13,6 +13,7 @@ class QtWindowFrame : public IWindowFrame {
 public:
     [[nodiscard]] QRect FrameGeometry(const QWidget& window) const override;
     [[nodiscard]] bool IsFramed(const QWidget& window) const override;
+    [[nodiscard]] QMargins FrameMargins(QWidget& window) const override;
     void MoveFrame(QWidget& window, QPoint topLeft) override;
 };
 

@@ -13,6 +13,7 @@
 #include "platform/IClipboard.h"
 #include "platform/IMessageBox.h"
 #include "platform/IScreen.h"
+#include "platform/IScreenGrabber.h"
 #include "platform/ISettingsStore.h"
 #include "platform/IWindowFrame.h"
 
@@ -108,7 +109,18 @@ public:
         return window.frameGeometry();
     }
     [[nodiscard]] bool IsFramed(const QWidget& /*window*/) const override { return true; }
+    /// The offscreen platform frames every window with two pixels on each side.
+    [[nodiscard]] QMargins FrameMargins(QWidget& /*window*/) const override { return {2, 2, 2, 2}; }
     void MoveFrame(QWidget& window, QPoint topLeft) override { window.move(topLeft); }
+};
+
+/// A screen whose pixels are a picture the test paints.
+class FakeScreenGrabber : public IScreenGrabber {
+public:
+    [[nodiscard]] QImage Grab(QPoint topLeft, QSize size) const override {
+        return pixels.copy(QRect(topLeft, size));
+    }
+    QImage pixels;
 };
 
 /// One of each, wired into the services a window takes.
@@ -119,7 +131,8 @@ struct FakeServices {
     ScriptedMessageBox messageBox;
     FakeClipboard clipboard;
     QtOwnWindowFrame windowFrame;
-    AppServices services{settings, screen, beep, messageBox, clipboard, windowFrame};
+    FakeScreenGrabber screenGrabber;
+    AppServices services{settings, screen, beep, messageBox, clipboard, windowFrame, screenGrabber};
 };
 
 }  // namespace vitrel::testing
