@@ -14,4 +14,15 @@ CommandButton::CommandButton(IForm* form, QWidget* parent)
     });
 }
 
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    // Enter clicks the focused button, as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 }  // namespace vitrel

@@ -8,13 +8,16 @@
 
 namespace vitrel {
 
-/// A push button raising Click. A click moves the focus to it first, which ends the editing
-/// of the text box that had it.
+/// A push button raising Click; Space and Enter click the focused button. A click moves the focus
+/// to it first, which ends the editing of the text box that had it.
 class CommandButton : public FormControl<QPushButton> {
 public:
     CommandButton(IForm* form, QWidget* parent);
 
     std::function<void()> Click;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace vitrel
