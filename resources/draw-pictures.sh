@@ -36,3 +36,8 @@ convert -size 12x9 xc:none \
     -fill '#2060d0' -draw 'circle 6,5 6,3' \
     -fill '#a0c8ff' -draw 'point 5,4' \
     camera.png
+
+# The program shows them from raw RGBA bytes, which need no image decoder at start-up.
+for picture in icon16 icon32 camera; do
+    convert "$picture.png" -depth 8 "RGBA:$picture.rgba"
+done

@@ -10,12 +10,15 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
+#include <QResource>
 #include <QShowEvent>
 #include <QWindow>
 #include <algorithm>
 #include <type_traits>
 
 #include "app/MainWindowTexts.h"
+#include "app/WindowPlacement.h"
 #include "controls/ChannelSlider.h"
 #include "controls/CheckBox.h"
 #include "controls/CommandButton.h"
@@ -58,6 +61,17 @@ Control* Captioned(Control* control, const char* caption) {
     return control;
 }
 
+// A picture kept as raw RGBA bytes in the resources: no image decoder is loaded for it.
+QPixmap RawPicture(const QString& path, QSize size) {
+    const QByteArray bytes = QResource(path).uncompressedData();
+    if (bytes.size() != size.width() * size.height() * 4) {
+        return {};
+    }
+    QImage image(reinterpret_cast<const uchar*>(bytes.constData()), size.width(), size.height(),
+                 QImage::Format_RGBA8888);
+    return QPixmap::fromImage(image.copy());
+}
+
 // Client area of the window, in twips.
 constexpr int kClientWidthTwips = 7095;
 constexpr int kClientHeightTwips = 2760;
@@ -69,20 +83,20 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       m_services(services),
-      m_input(input) {
+      m_input(input),
+      m_placement(std::make_unique<WindowPlacement>(*this, services.screen, services.windowFrame)) {
     // The layout is drawn in twips; it needs the screen's factors before anything is placed.
     m_TppX = m_services.screen.TwipsPerPixelX();
     m_TppY = m_services.screen.TwipsPerPixelY();
     setWindowTitle(Qs(T::Caption));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/vitrel/icon32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/vitrel/icon16.png"), QSize(16, 16));
+    icon.addPixmap(RawPicture(QStringLiteral(":/vitrel/icon32.rgba"), QSize(32, 32)));
+    icon.addPixmap(RawPicture(QStringLiteral(":/vitrel/icon16.rgba"), QSize(16, 16)));
     setWindowIcon(icon);
     setFont(GothicFont(9, false));
     CreateControls();
     CreateMenus();
     WireEvents();
-    ApplyTabOrder();
     // Not resizable: the window manager then offers neither maximising nor resize grips.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -163,7 +177,7 @@ void frmMain::CreateControls() {
     CckColStr->SetValue(1);
 
     cmdSnap = Add(new CommandButton(this, client), 15, 240, 1260, 765, 285);
-    cmdSnap->setIcon(QIcon(QStringLiteral(":/vitrel/camera.png")));
+    cmdSnap->setIcon(QIcon(RawPicture(QStringLiteral(":/vitrel/camera.rgba"), QSize(12, 9))));
     cmdSnap->setIconSize(QSize(12, 9));
 
     Command1 = Add(new CommandButton(this, client), 12, 5640, 1320, 1335, 375);
@@ -210,53 +224,65 @@ void frmMain::CreateControls() {
     cmdEnd = Add(new CommandButton(this, client), 14, 5640, 2280, 1335, 375);
     cmdEnd->setText(Qs(T::cmdEnd));
 
-    // Below the client area: never seen, it only holds the canvas's source picture.
-    pctCvsH = Add(new PictureBox(this, client), 21, 120, 3360, 1020, 1020);
-
-    for (PictureBox* box : {pctGlass, pctPlt, pctCvs, pctCvsH}) {
+    for (PictureBox* box : {pctGlass, pctPlt, pctCvs}) {
         box->SetTwipsPerPixel(m_TppX, m_TppY);
     }
     Image1->SetTwipsPerPixel(m_TppX, m_TppY);
 }
 
 void frmMain::CreateMenus() {
+    // The first frame shows only the menu bar's titles; the items come with CompleteWindow.
     QMenuBar* bar = menuBar();
     mnuFile = bar->addMenu(Qs(T::mnuFile));
-    mnuExit = mnuFile->addAction(Qs(T::mnuExit));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
     mnuEdit = bar->addMenu(Qs(T::mnuEdit));
-    mnuShot = mnuEdit->addAction(Qs(T::mnuShot));
-    mnuShot->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSepa = mnuEdit->addSeparator();
-    mnuCopy = mnuEdit->addAction(Qs(T::mnuCopy));
-    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuPast = mnuEdit->addAction(Qs(T::mnuPast));
-    mnuPast->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-
     mnuFav = bar->addMenu(Qs(T::mnuFav));
-    mnufavAdd = mnuFav->addAction(Qs(T::mnufavAdd));
-    mnufavAdd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnufavEdit = mnuFav->addAction(Qs(T::mnufavEdit));
-    mnufavEdit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuFavItem.push_back(mnuFav->addSeparator());
-
     mnuOption = bar->addMenu(Qs(T::mnuOption));
-    mnuSep = mnuOption->addAction(Qs(T::mnuSepDetach));
-    mnuSep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-
     mnuHelp = bar->addMenu(Qs(T::mnuHelp));
-    mnuTpc = mnuHelp->addAction(Qs(T::mnuTpc));
-    mnuSepH = mnuHelp->addSeparator();
-    mnuVer = mnuHelp->addAction(Qs(T::mnuVer));
+}
 
-    // Shortcuts act wherever the focus is in this window, including the channel boxes.
-    for (QAction* action : {mnuExit, mnuShot, mnuCopy, mnuPast, mnufavAdd, mnufavEdit, mnuSep}) {
-        action->setShortcutContext(Qt::WindowShortcut);
+void frmMain::CompleteWindow() {
+    if (pctCvsH != nullptr) {
+        return;
     }
+    // Below the client area: never seen, it only holds the canvas's source picture.
+    pctCvsH = Add(new PictureBox(this, centralWidget()), 21, 120, 3360, 1020, 1020);
+    pctCvsH->SetTwipsPerPixel(m_TppX, m_TppY);
+    pctCvsH->GotFocus = [this] { modTxtBoxUtl::SetFocusSafe(txtR); };
+    pctCvsH->show();
+    ShowCanvas();
+
+    const auto item = [](QMenu* menu, const char* caption, QKeyCombination shortcut) {
+        QAction* action = menu->addAction(Qs(caption));
+        if (shortcut.key() != Qt::Key_unknown) {
+            action->setShortcut(QKeySequence(shortcut));
+            // Shortcuts act wherever the focus is in this window, the channel boxes included.
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        return action;
+    };
+    const QKeyCombination none(Qt::Key_unknown);
+    mnuExit = item(mnuFile, T::mnuExit, Qt::CTRL | Qt::Key_Q);
+    mnuShot = item(mnuEdit, T::mnuShot, Qt::CTRL | Qt::Key_S);
+    mnuSepa = mnuEdit->addSeparator();
+    mnuCopy = item(mnuEdit, T::mnuCopy, Qt::CTRL | Qt::Key_C);
+    mnuPast = item(mnuEdit, T::mnuPast, Qt::CTRL | Qt::Key_V);
+    mnufavAdd = item(mnuFav, T::mnufavAdd, Qt::CTRL | Qt::Key_A);
+    mnufavEdit = item(mnuFav, T::mnufavEdit, Qt::CTRL | Qt::Key_E);
+    mnuFavItem.push_back(mnuFav->addSeparator());
+    mnuSep = item(mnuOption, T::mnuSepDetach, Qt::CTRL | Qt::Key_L);
+    mnuTpc = item(mnuHelp, T::mnuTpc, none);
+    mnuSepH = mnuHelp->addSeparator();
+    mnuVer = item(mnuHelp, T::mnuVer, none);
+
+    connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
+    connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
+    connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    ApplyTabOrder();
 }
 
 void frmMain::WireEvents() {
+    m_canvas.Changed = [this] { ShowCanvas(); };
     const std::pair<TextBox*, ChannelSlider*> channels[] = {
         {txtR, Slider1}, {txtG, Slider2}, {txtB, Slider3}};
     for (auto [box, slider] : channels) {
@@ -269,7 +295,7 @@ void frmMain::WireEvents() {
         box->LostFocus = [this, box = box, slider = slider] { ChannelBox_LostFocus(box, slider); };
         slider->Scroll = [this, box = box, slider = slider] { Slider_Scroll(slider, box); };
     }
-    for (PictureBox* box : {pctGlass, pctCvs, pctCvsH}) {
+    for (PictureBox* box : {pctGlass, pctCvs}) {
         box->GotFocus = [this] { modTxtBoxUtl::SetFocusSafe(txtR); };
     }
     pctPlt->GotFocus = [this] { modTxtBoxUtl::SetFocusSafe(Command1); };
@@ -279,12 +305,7 @@ void frmMain::WireEvents() {
     CckColStr->KeyPress = [this](std::int32_t& KeyAscii) { CckColStr_KeyPress(KeyAscii); };
 
     btnCpy->Click = [this] { btnCpy_Click(); };
-    connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
-    connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
-    connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
-
     cmdEnd->Click = [this] { cmdEnd_Click(); };
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
 }
 
 void frmMain::ApplyTabOrder() {
@@ -324,7 +345,6 @@ IControl* frmMain::ActiveControl() const {
     return nullptr;
 }
 
-
 std::optional<std::string> frmMain::ReadSetting(const char* key) const {
     return m_services.settings.GetSetting(T::SettingsApp, T::SettingsSection, key);
 }
@@ -335,7 +355,6 @@ void frmMain::SaveSetting(const char* key, const std::string& value) {
 
 void frmMain::Form_Load() {
     m_VerFromMenu = false;
-    m_CanvasZoom = 1.0F;
     m_TppY = m_services.screen.TwipsPerPixelY();
     m_TppX = m_services.screen.TwipsPerPixelX();
 
@@ -359,9 +378,8 @@ void frmMain::Form_Load() {
 
     const auto top = ReadSetting("TOP");
     const auto left = ReadSetting("LEFT");
-    m_storedTop = top ? SettingsText::ToInt32(*top) : std::nullopt;
-    m_storedLeft = left ? SettingsText::ToInt32(*left) : std::nullopt;
-    PlaceWindow();
+    m_placement->Restore(top ? SettingsText::ToInt32(*top) : std::nullopt,
+                         left ? SettingsText::ToInt32(*left) : std::nullopt);
 
     UpdatePreview();
 
@@ -383,40 +401,26 @@ void frmMain::Form_Load() {
     txtR->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::PlaceWindow() {
-    if (!m_storedTop && !m_storedLeft) {
-        return;  // first run: where the window system put it
-    }
-    const QRect frame = m_services.windowFrame.FrameGeometry(*this);
-    const std::int64_t heightTwips = std::int64_t{frame.height()} * m_TppY;
-    const std::int64_t widthTwips = std::int64_t{frame.width()} * m_TppX;
-
-    std::int64_t top = m_storedTop.value_or(std::int64_t{frame.top()} * m_TppY);
-    top = std::max<std::int64_t>(top, 0);
-    top = std::min<std::int64_t>(top, m_services.screen.HeightTwips() - heightTwips);
-    std::int64_t left = m_storedLeft.value_or(std::int64_t{frame.left()} * m_TppX);
-    left = std::max<std::int64_t>(left, 0);
-    left = std::min<std::int64_t>(left, m_services.screen.WidthTwips() - widthTwips);
-    m_services.windowFrame.MoveFrame(
-        *this, QPoint(static_cast<int>(left / m_TppX), static_cast<int>(top / m_TppY)));
-}
-
 void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (windowHandle() != nullptr && !m_placedAfterFraming) {
+    if (windowHandle() != nullptr && !m_framed) {
         windowHandle()->installEventFilter(this);
     }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // The window manager's frame exists only once the window is mapped, and its size takes
-    // part in keeping the whole window on the screen: the stored position is applied again
-    // when the framed window is first exposed.
-    if (watched == windowHandle() && event->type() == QEvent::Expose && !m_placedAfterFraming &&
-        m_services.windowFrame.IsFramed(*this)) {
-        m_placedAfterFraming = true;
+    if (watched != windowHandle() || event->type() != QEvent::Expose) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (pctCvsH == nullptr) {
+        // Once the first frame is on the screen, build what it did not show.
+        QMetaObject::invokeMethod(this, &frmMain::CompleteWindow, Qt::QueuedConnection);
+    }
+    // The window manager's frame exists only once the window is mapped.
+    if (!m_framed && m_services.windowFrame.IsFramed(*this)) {
+        m_framed = true;
         windowHandle()->removeEventFilter(this);
-        PlaceWindow();
+        m_placement->WindowFramed();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -468,7 +472,6 @@ void frmMain::cmdEnd_Click() {
     mnuExit_Click();
 }
 
-
 void frmMain::SetCurrentColor(int red, int green, int blue) {
     Slider1->SetValue(red);
     Slider2->SetValue(green);
@@ -485,10 +488,6 @@ std::uint32_t frmMain::PreviewColor() const {
     return static_cast<std::uint32_t>(color.red()) +
            256U * static_cast<std::uint32_t>(color.green()) +
            65536U * static_cast<std::uint32_t>(color.blue());
-}
-
-std::u16string frmMain::ToHexByte(std::int16_t channel) {
-    return ColorStringRules::ToHexByte(channel);
 }
 
 void frmMain::UpdatePreview() {
@@ -530,36 +529,28 @@ void frmMain::Slider_Scroll(ChannelSlider* slider, TextBox* box) {
     UpdatePreview();
 }
 
-
-namespace {
-
-ColorStringRules::NotationOptions ReadNotation(const CheckBox& nameBox, const OptionButton& upper,
-                                               const OptionButton& lower,
-                                               const OptionButton& doubleQuote,
-                                               const OptionButton& singleQuote) {
+ColorStringRules::NotationOptions frmMain::Notation() const {
     using ColorStringRules::LetterCase;
     using ColorStringRules::Quotation;
     ColorStringRules::NotationOptions options;
-    options.nameBox = nameBox.Value();
-    options.letterCase = upper.Value()   ? LetterCase::Upper
-                         : lower.Value() ? LetterCase::Lower
-                                         : LetterCase::FirstUpper;
-    options.quotation = doubleQuote.Value()   ? Quotation::Double
-                        : singleQuote.Value() ? Quotation::Single
-                                              : Quotation::None;
+    options.nameBox = CckColStr->Value();
+    options.letterCase = Option1->Value()   ? LetterCase::Upper
+                         : Option2->Value() ? LetterCase::Lower
+                                            : LetterCase::FirstUpper;
+    options.quotation = Option4->Value()   ? Quotation::Double
+                        : Option5->Value() ? Quotation::Single
+                                           : Quotation::None;
     return options;
 }
 
-}  // namespace
-
 std::u16string frmMain::ComposeColorString() const {
     const ColorStringRules::Rgb colour{Slider1->Value(), Slider2->Value(), Slider3->Value()};
-    return ColorStringRules::ComposeColorString(
-        colour, ReadNotation(*CckColStr, *Option1, *Option2, *Option4, *Option5));
+    return ColorStringRules::ComposeColorString(colour, Notation());
 }
 
 void frmMain::btnCpy_Click() {
     const std::u16string text = ComposeColorString();
+    CompleteWindow();
     m_services.clipboard.SetTextAndImage(QString::fromStdU16String(text), pctCvsH->Image());
 }
 
@@ -567,91 +558,72 @@ void frmMain::mnuCopy_Click() {
     btnCpy_Click();
 }
 
-std::u16string frmMain::StripQuotation(const std::u16string& text, bool selectOption) {
-    ColorStringRules::Quotation quotation = ColorStringRules::Quotation::None;
-    std::u16string bare =
-        ColorStringRules::StripQuotation(text, selectOption ? &quotation : nullptr);
-    if (selectOption) {
-        switch (quotation) {
-            case ColorStringRules::Quotation::Double:
-                Option4->SetValue(true);
-                break;
-            case ColorStringRules::Quotation::Single:
-                Option5->SetValue(true);
-                break;
-            case ColorStringRules::Quotation::None:
-                Option6->SetValue(true);
-                break;
-        }
+void frmMain::ApplyNotation(const ColorStringRules::NotationOptions& wanted) {
+    using ColorStringRules::LetterCase;
+    using ColorStringRules::Quotation;
+    const ColorStringRules::NotationOptions now = Notation();
+    if (wanted.quotation != now.quotation) {
+        (wanted.quotation == Quotation::Double   ? Option4
+         : wanted.quotation == Quotation::Single ? Option5
+                                                 : Option6)
+            ->SetValue(true);
     }
-    return bare;
-}
-
-void frmMain::AdoptNotation(const std::u16string& text) {
-    const ColorStringRules::NotationOptions before =
-        ReadNotation(*CckColStr, *Option1, *Option2, *Option4, *Option5);
-    ColorStringRules::NotationOptions after = before;
-    ColorStringRules::AdoptNotation(text, after);
-    if (after.nameBox != before.nameBox) {
-        CckColStr->SetValue(after.nameBox);
+    if (wanted.nameBox != now.nameBox) {
+        CckColStr->SetValue(wanted.nameBox);
     }
-    if (after.letterCase != before.letterCase) {
-        switch (after.letterCase) {
-            case ColorStringRules::LetterCase::Upper:
-                Option1->SetValue(true);
-                break;
-            case ColorStringRules::LetterCase::Lower:
-                Option2->SetValue(true);
-                break;
-            case ColorStringRules::LetterCase::FirstUpper:
-                Option3->SetValue(true);
-                break;
-        }
+    if (wanted.letterCase != now.letterCase) {
+        (wanted.letterCase == LetterCase::Upper   ? Option1
+         : wanted.letterCase == LetterCase::Lower ? Option2
+                                                  : Option3)
+            ->SetValue(true);
     }
 }
 
 void frmMain::mnuPast_Click() {
-    const std::u16string text = m_services.clipboard.Text().toStdU16String();
-    const std::u16string bare = StripQuotation(text, true);
-    // The options follow the text even when it then turns out not to be a colour.
-    AdoptNotation(bare);
-    bool applied = false;
-    if (const auto colour = ColorStringRules::ReadColorString(bare)) {
-        SetCurrentColor(colour->red, colour->green, colour->blue);
-        applied = true;
+    const ColorStringRules::PasteOutcome outcome =
+        ColorStringRules::PasteText(m_services.clipboard.Text().toStdU16String(), Notation());
+    // The options follow the text even when it turns out not to be a colour.
+    ApplyNotation(outcome.options);
+    if (outcome.colour) {
+        SetCurrentColor(outcome.colour->red, outcome.colour->green, outcome.colour->blue);
     }
     const QImage picture = m_services.clipboard.Image();
-    if (!picture.isNull() && picture.width() > 0 && picture.height() > 0) {
-        ShowPastedPicture(picture);
-        applied = true;
+    const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
+    if (hasPicture) {
+        m_TppX = m_services.screen.TwipsPerPixelX();
+        m_TppY = m_services.screen.TwipsPerPixelY();
+        ShowNewPicture(picture);
     }
-    if (!applied) {
+    if (!outcome.colour && !hasPicture) {
         m_services.beep.Beep();
     }
 }
 
-void frmMain::ShowPastedPicture(const QImage& picture) {
-    m_TppX = m_services.screen.TwipsPerPixelX();
-    m_TppY = m_services.screen.TwipsPerPixelY();
-    Image1->SetStretch(false);
-    Image1->SetPicture(picture);
-    Image1->move(0, 0);
-    pctCvsH->SetClientSize(Image1->size());
-    pctCvsH->SetPicture(picture);
-    Image1->SetStretch(true);
-    m_CanvasZoom = 1.0F;
+void frmMain::ShowNewPicture(const QImage& picture) {
+    m_canvas.SetPicture(picture);
     cmdDwn->setEnabled(true);
     cmdUp->setEnabled(true);
     cmdRset->setEnabled(false);
 }
 
+void frmMain::ShowCanvas() {
+    // Image1 shows the canvas's view; pctCvsH holds its picture at 1:1, its inner area the
+    // picture's size.
+    if (!m_canvas.Picture().isNull() && pctCvsH != nullptr) {
+        Image1->SetPicture(m_canvas.Picture());
+        pctCvsH->SetClientSize(m_canvas.Picture().size());
+        pctCvsH->SetPicture(m_canvas.Picture());
+    }
+    Image1->setGeometry(m_canvas.View().toRect());
+}
+
 void frmMain::mnuEdit_Click() {
+    CompleteWindow();
     const bool possible =
         ColorStringRules::CanPasteText(m_services.clipboard.Text().toStdU16String()) ||
         m_services.clipboard.HasImage();
     mnuPast->setEnabled(possible);
 }
-
 
 void frmMain::Option3_Click() {
     CckColStr->SetValue(1);

@@ -5,11 +5,14 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "glass/Canvas.h"
 #include "input/IForm.h"
+#include "notation/ColorStringRules.h"
 #include "platform/AppServices.h"
 
 class QAction;
@@ -29,6 +32,7 @@ class Label;
 class OptionButton;
 class PictureBox;
 class TextBox;
+class WindowPlacement;
 
 /// The one working window: the channel editor of the current colour, the preview, the
 /// canvas, the glass, the notation options and the menus. It restores its colour, position
@@ -47,7 +51,6 @@ public:
     void SetCurrentColor(int red, int green, int blue);
     /// The preview's colour value: red + 256 * green + 65536 * blue.
     [[nodiscard]] std::uint32_t PreviewColor() const;
-    [[nodiscard]] static std::u16string ToHexByte(std::int16_t channel);
 
     /// The colour string of the current colour in the chosen notation.
     [[nodiscard]] std::u16string ComposeColorString() const;
@@ -70,7 +73,8 @@ public:
 
     [[nodiscard]] std::int16_t TppX() const { return m_TppX; }
     [[nodiscard]] std::int16_t TppY() const { return m_TppY; }
-    [[nodiscard]] float CanvasZoom() const { return m_CanvasZoom; }
+    [[nodiscard]] float CanvasZoom() const { return m_canvas.Zoom(); }
+    [[nodiscard]] const Canvas& canvas() const { return m_canvas; }
 
     // The controls, by the names the rest of the program knows them by.
     PictureBox* pctGlass;
@@ -102,25 +106,25 @@ public:
     OptionButton* Option5;
     OptionButton* Option6;
     CommandButton* cmdEnd;
-    PictureBox* pctCvsH;
+    PictureBox* pctCvsH = nullptr;
 
     QMenu* mnuFile;
-    QAction* mnuExit;
+    QAction* mnuExit = nullptr;
     QMenu* mnuEdit;
-    QAction* mnuShot;
-    QAction* mnuSepa;
-    QAction* mnuCopy;
-    QAction* mnuPast;
+    QAction* mnuShot = nullptr;
+    QAction* mnuSepa = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuPast = nullptr;
     QMenu* mnuFav;
-    QAction* mnufavAdd;
-    QAction* mnufavEdit;
+    QAction* mnufavAdd = nullptr;
+    QAction* mnufavEdit = nullptr;
     std::vector<QAction*> mnuFavItem;
     QMenu* mnuOption;
-    QAction* mnuSep;
+    QAction* mnuSep = nullptr;
     QMenu* mnuHelp;
-    QAction* mnuTpc;
-    QAction* mnuSepH;
-    QAction* mnuVer;
+    QAction* mnuTpc = nullptr;
+    QAction* mnuSepH = nullptr;
+    QAction* mnuVer = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +134,9 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    /// Builds what the first frame does not show: the menus' items and the hidden source
+    /// picture box. Runs once, after the first frame; anything that needs them earlier calls it.
+    void CompleteWindow();
     void WireEvents();
     void ApplyTabOrder();
     QRect Twips(int left, int top, int width, int height) const;
@@ -138,7 +145,6 @@ private:
 
     std::optional<std::string> ReadSetting(const char* key) const;
     void SaveSetting(const char* key, const std::string& value);
-    void PlaceWindow();
     void Form_QueryUnload();
 
     // Channel entry
@@ -151,9 +157,14 @@ private:
     void UpdatePreview();
 
     // Notation
-    std::u16string StripQuotation(const std::u16string& text, bool selectOption);
-    void AdoptNotation(const std::u16string& text);
-    void ShowPastedPicture(const QImage& picture);
+    [[nodiscard]] ColorStringRules::NotationOptions Notation() const;
+    /// Sets the option controls to the options, through the controls' own couplings.
+    void ApplyNotation(const ColorStringRules::NotationOptions& wanted);
+
+    // Canvas
+    /// A new picture in the canvas: zoom 1 at the top-left, zoom buttons as after a snapshot.
+    void ShowNewPicture(const QImage& picture);
+    void ShowCanvas();
 
     // Notation option couplings
     void Option3_Click();
@@ -170,13 +181,9 @@ private:
     std::int16_t m_TppX = 15;
     std::int16_t m_TppY = 15;
     bool m_VerFromMenu = false;
-    float m_CanvasZoom = 1.0F;
-
-    // The stored position, kept so that it can be applied again once the window manager has
-    // framed the window and the frame's size is known.
-    std::optional<std::int32_t> m_storedTop;
-    std::optional<std::int32_t> m_storedLeft;
-    bool m_placedAfterFraming = false;
+    Canvas m_canvas;
+    std::unique_ptr<WindowPlacement> m_placement;
+    bool m_framed = false;
     bool m_closing = false;
 };
 
