@@ -8,13 +8,13 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
-
 #include <memory>
 
 #include "FakeServices.h"
 #include "controls/ChannelSlider.h"
 #include "controls/CheckBox.h"
 #include "controls/CommandButton.h"
+#include "controls/ImageBox.h"
 #include "controls/OptionButton.h"
 #include "controls/PictureBox.h"
 #include "controls/QtInputEnvironment.h"
@@ -32,17 +32,35 @@ protected:
         m_form->show();
         QApplication::setActiveWindow(m_form.get());
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+        QApplication::processEvents();  // what the first frame did not need is built after it
         return *m_form;
     }
 
     void TearDown() override {
         if (m_form) {
             m_form->ProgramEnded = nullptr;
-            m_form.reset();
         }
     }
 
-    static QString Text(const TextBox* box) { return box->text(); }
+    /// The three channels as red, green, blue texts of the sliders, then of the boxes.
+    std::string Channels() const {
+        const frmMain& f = *m_form;
+        return QStringLiteral("%1 %2 %3 / %4 %5 %6")
+            .arg(f.Slider1->Value())
+            .arg(f.Slider2->Value())
+            .arg(f.Slider3->Value())
+            .arg(f.txtR->text(), f.txtG->text(), f.txtB->text())
+            .toStdString();
+    }
+    /// The selected options 1-6 as a string of 0s and 1s, then the name box's value.
+    std::string Options() const {
+        std::string bits;
+        for (const OptionButton* option : {m_form->Option1, m_form->Option2, m_form->Option3,
+                                           m_form->Option4, m_form->Option5, m_form->Option6}) {
+            bits += option->Value() ? '1' : '0';
+        }
+        return bits + ' ' + std::to_string(m_form->CckColStr->Value());
+    }
     static QWidget* Focus() { return QApplication::focusWidget(); }
 
     testing::FakeServices m_fakes;
@@ -52,212 +70,159 @@ protected:
 
 TEST_F(frmMainTest, FirstRunShowsBlackWithUpperCaseNoQuotesAndNamesTicked) {
     frmMain& form = Start();
-    EXPECT_EQ(form.Slider1->Value(), 0);
-    EXPECT_EQ(form.Slider2->Value(), 0);
-    EXPECT_EQ(form.Slider3->Value(), 0);
-    EXPECT_EQ(Text(form.txtR), "0");
+    EXPECT_EQ(Channels(), "0 0 0 / 0 0 0");
     EXPECT_EQ(form.PreviewColor(), 0U);
-    EXPECT_TRUE(form.Option1->Value());
-    EXPECT_TRUE(form.Option6->Value());
-    EXPECT_FALSE(form.Option2->Value() || form.Option3->Value());
-    EXPECT_FALSE(form.Option4->Value() || form.Option5->Value());
-    EXPECT_EQ(form.CckColStr->Value(), 1);
+    EXPECT_EQ(Options(), "100001 1");
     EXPECT_EQ(Focus(), form.txtR);
     EXPECT_FALSE(form.cmdUp->isEnabled() || form.cmdDwn->isEnabled() || form.cmdRset->isEnabled());
 }
 
-TEST_F(frmMainTest, LayoutFollowsTheTwipsTable) {
+TEST_F(frmMainTest, StoredColourAndOptionsAreClampedAndCoupled) {
+    for (const auto& [key, value] : {std::pair{"R", "300"},
+                                     {"G", "-5"},
+                                     {"B", "12abc"},  // does not convert: counts as missing
+                                     {"OP1", "False"},
+                                     {"OP3", "True"},
+                                     {"OP5", "True"},
+                                     {"OP6", "False"},
+                                     {"CCK", "0"}}) {
+        m_fakes.settings.Set(key, value);
+    }
     frmMain& form = Start();
-    EXPECT_EQ(form.centralWidget()->size(), QSize(473, 184));
-    EXPECT_EQ(form.txtG->geometry(), QRect(104, 31, 41, 18));
-    EXPECT_EQ(form.pctPlt->geometry(), QRect(376, 8, 89, 68));
-    EXPECT_EQ(form.Option3->geometry().left(), 168);  // inside Frame1
-    EXPECT_EQ(form.Option3->geometry().width(), 81);
-    EXPECT_EQ(form.Option3->geometry().center().y(), QRect(168, 16, 81, 17).center().y());
-    EXPECT_EQ(form.pctCvsH->geometry().top(), 224);  // below the client area, never seen
-    EXPECT_EQ(form.mnuFavItem.size(), 1U);
-    EXPECT_TRUE(form.mnuFavItem[0]->isSeparator());
-}
-
-TEST_F(frmMainTest, StoredColourIsClampedAndUnreadableValuesCountAsMissing) {
-    m_fakes.settings.Set("R", "300");
-    m_fakes.settings.Set("G", "-5");
-    m_fakes.settings.Set("B", "12abc");
-    frmMain& form = Start();
-    EXPECT_EQ(form.Slider1->Value(), 255);
-    EXPECT_EQ(form.Slider2->Value(), 0);
-    EXPECT_EQ(form.Slider3->Value(), 0);
-    EXPECT_EQ(Text(form.txtR), "255");
-    EXPECT_EQ(Text(form.txtG), "0");
+    EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
     EXPECT_EQ(form.PreviewColor(), 0x0000FFU);
+    // Step 9 selects first upper (ticking the box), the stored unticked box wins and moves
+    // the case to lower.
+    EXPECT_EQ(Options(), "010010 0");
 }
 
-TEST_F(frmMainTest, StoredPositionIsKeptOnTheScreen) {
-    m_fakes.settings.Set("TOP", "-100");
-    m_fakes.settings.Set("LEFT", "999999");
-    frmMain& form = Start();
-    const QRect frame = form.frameGeometry();
-    EXPECT_EQ(frame.top(), 0);
-    EXPECT_EQ(frame.left() + frame.width(), m_fakes.screen.widthPixels);
+struct PlacementCase {
+    const char* top;  // nullptr: not stored
+    const char* left;
+    QPoint (*expected)(QSize frame);  // on a 1024 x 768 screen, the window first at 40, 50
+};
+
+class StoredPosition : public frmMainTest, public ::testing::WithParamInterface<PlacementCase> {};
+
+TEST_P(StoredPosition, IsKeptOnTheScreenAndLeavesAnAxisNotStoredAlone) {
+    const PlacementCase& row = GetParam();
+    for (const auto& [key, value] : {std::pair{"TOP", row.top}, {"LEFT", row.left}}) {
+        if (value != nullptr) {
+            m_fakes.settings.Set(key, value);
+        }
+    }
+    m_form = std::make_unique<frmMain>(m_fakes.services, m_input);
+    m_form->move(40, 50);
+    m_form->Form_Load();
+    m_form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+    const QRect frame = m_form->frameGeometry();
+    EXPECT_EQ(frame.topLeft(), row.expected(frame.size()));
 }
 
-TEST_F(frmMainTest, StoredTopBeyondTheScreenPutsTheBottomEdgeOnTheScreensBottom) {
-    m_fakes.settings.Set("TOP", "100000");
-    m_fakes.settings.Set("LEFT", "1500");
-    frmMain& form = Start();
-    const QRect frame = form.frameGeometry();
-    EXPECT_EQ(frame.top() + frame.height(), m_fakes.screen.heightPixels);
-    EXPECT_EQ(frame.left(), 100);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Restore, StoredPosition,
+    ::testing::Values(
+        PlacementCase{"-100", "999999", [](QSize f) { return QPoint(1024 - f.width(), 0); }},
+        PlacementCase{"100000", "1500", [](QSize f) { return QPoint(100, 768 - f.height()); }},
+        PlacementCase{"3000", nullptr, [](QSize) { return QPoint(40, 200); }},
+        PlacementCase{nullptr, "3000", [](QSize) { return QPoint(200, 50); }}));
 
-TEST_F(frmMainTest, StoredFirstUpperWithUntickedNamesEndsInLowerCase) {
-    m_fakes.settings.Set("OP1", "False");
-    m_fakes.settings.Set("OP3", "True");
-    m_fakes.settings.Set("OP5", "True");
-    m_fakes.settings.Set("OP6", "False");
-    m_fakes.settings.Set("CCK", "0");
-    frmMain& form = Start();
-    EXPECT_TRUE(form.Option2->Value());
-    EXPECT_FALSE(form.Option3->Value());
-    EXPECT_EQ(form.CckColStr->Value(), 0);
-    EXPECT_TRUE(form.Option5->Value());
-}
-
-TEST_F(frmMainTest, GreyNameBoxSurvivesStartUp) {
-    m_fakes.settings.Set("CCK", "2");
-    m_fakes.settings.Set("OP1", "maybe");  // not a Boolean: the option keeps its state
-    frmMain& form = Start();
-    EXPECT_EQ(form.CckColStr->Value(), 2);
-    EXPECT_TRUE(form.Option1->Value());
-}
-
-TEST_F(frmMainTest, ClosingStoresEverySettingInOrder) {
+TEST_F(frmMainTest, ClosingStoresEverySettingInOrderOnce) {
     frmMain& form = Start();
     int ended = 0;
     form.ProgramEnded = [&ended] { ++ended; };
     form.SetCurrentColor(10, 20, 30);
     form.Option3->SetValue(true);
     form.Option4->SetValue(true);
+    QTest::keyClicks(form.txtR, "77");  // not committed: not stored
+    form.close();
     form.close();
     const std::vector<std::string> order = {"R",   "G",   "B",   "TOP", "LEFT", "OP1",
                                             "OP2", "OP3", "OP4", "OP5", "OP6",  "CCK"};
     EXPECT_EQ(m_fakes.settings.saved, order);
-    EXPECT_EQ(m_fakes.settings.Get("R"), "10");
-    EXPECT_EQ(m_fakes.settings.Get("B"), "30");
-    EXPECT_EQ(m_fakes.settings.Get("OP1"), "False");
-    EXPECT_EQ(m_fakes.settings.Get("OP3"), "True");
-    EXPECT_EQ(m_fakes.settings.Get("OP4"), "True");
-    EXPECT_EQ(m_fakes.settings.Get("CCK"), "1");
-    EXPECT_EQ(m_fakes.settings.Get("TOP"),
-              std::to_string(form.frameGeometry().top() * m_fakes.screen.tppY));
+    std::string stored;
+    for (const std::string& key : order) {
+        stored += m_fakes.settings.Get(key).value_or("-") + ' ';
+    }
+    const QRect frame = form.frameGeometry();
+    EXPECT_EQ(stored, "10 20 30 " + std::to_string(frame.top() * 15) + ' ' +
+                          std::to_string(frame.left() * 15) +
+                          " False False True True False False 1 ");
     EXPECT_FALSE(form.Slider1->Enabled());
     EXPECT_EQ(m_fakes.settings.flushes, 1);
     EXPECT_EQ(ended, 1);
 }
 
-TEST_F(frmMainTest, ExitAndCloseButtonStoreTheSameWay) {
+TEST_F(frmMainTest, TypingClampsAndSelectsButCommitsOnlyOnFocusLoss) {
     frmMain& form = Start();
-    form.SetCurrentColor(1, 2, 3);
-    form.cmdEnd->click();
-    const auto viaButton = m_fakes.settings.values;
-    m_form.reset();
-    m_fakes.settings = {};
-    frmMain& again = Start();
-    again.SetCurrentColor(1, 2, 3);
-    again.mnuExit->trigger();
-    EXPECT_EQ(m_fakes.settings.values, viaButton);
-}
-
-TEST_F(frmMainTest, UncommittedTypingIsNotStored) {
-    frmMain& form = Start();
-    QTest::keyClicks(form.txtR, "77");
-    form.close();
-    EXPECT_EQ(m_fakes.settings.Get("R"), "0");
-}
-
-TEST_F(frmMainTest, TypingPastTheRangeClampsAndSelectsButCommitsOnlyOnFocusLoss) {
-    frmMain& form = Start();
-    QTest::keyClicks(form.txtR, "3");
-    EXPECT_EQ(Text(form.txtR), "3");
+    QTest::keyClicks(form.txtR, "3a -.0");  // only digits reach the box
+    EXPECT_EQ(form.txtR->text(), "30");
     QTest::keyClicks(form.txtR, "0");
-    EXPECT_EQ(Text(form.txtR), "30");
-    QTest::keyClicks(form.txtR, "0");
-    EXPECT_EQ(Text(form.txtR), "255");
+    EXPECT_EQ(form.txtR->text(), "255");
     EXPECT_EQ(form.txtR->selectedText(), "255");
     EXPECT_EQ(form.Slider1->Value(), 0);
-    EXPECT_EQ(form.PreviewColor(), 0U);
     form.txtG->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(form.Slider1->Value(), 255);
     EXPECT_EQ(form.PreviewColor(), 0x0000FFU);
 }
 
-TEST_F(frmMainTest, OnlyDigitsReachTheChannelBox) {
-    frmMain& form = Start();
-    form.txtG->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(form.txtG, "a -.7x");
-    EXPECT_EQ(Text(form.txtG), "7");
-}
-
-TEST_F(frmMainTest, FullWidthDigitsBecomeDigitsAndLeadingZerosStayAfterCommit) {
+TEST_F(frmMainTest, FullWidthDigitsAreFoldedAndLeadingZerosStayAfterCommit) {
     frmMain& form = Start();
     form.txtB->setFocus(Qt::TabFocusReason);
-    // The input method is off for channel boxes, but a full-width digit can still be typed
-    // or pasted through the box's own menu.
-    QKeyEvent zero(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("０"));
-    QKeyEvent seven(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("７"));
-    QApplication::sendEvent(form.txtB, &zero);
-    QApplication::sendEvent(form.txtB, &seven);
-    EXPECT_EQ(Text(form.txtB), "07");
+    for (const char* digit : {"０", "７"}) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(digit));
+        QApplication::sendEvent(form.txtB, &key);
+    }
+    EXPECT_EQ(form.txtB->text(), "07");
     form.txtR->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form.Slider3->Value(), 7);
-    EXPECT_EQ(Text(form.txtB), "07");
-}
-
-TEST_F(frmMainTest, PastedFullWidthTextIsFoldedAndClamped) {
-    frmMain& form = Start();
+    EXPECT_EQ(Channels(), "0 0 7 / 0 0 07");
     form.txtG->setText(QString::fromUtf8("３００"));
-    EXPECT_EQ(Text(form.txtG), "255");
+    EXPECT_EQ(form.txtG->text(), "255");
 }
 
-TEST_F(frmMainTest, EmptyOrNonNumericBoxGivesBackTheSliderValueOnFocusLoss) {
+TEST_F(frmMainTest, EmptyBoxGivesBackTheSliderValueOnFocusLoss) {
     frmMain& form = Start();
     form.SetCurrentColor(12, 34, 56);
     form.txtG->setFocus(Qt::TabFocusReason);
     form.txtG->setText(QString());
     form.txtB->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form.Slider2->Value(), 34);
-    EXPECT_EQ(Text(form.txtG), "34");
+    EXPECT_EQ(Channels(), "12 34 56 / 12 34 56");
 }
 
-TEST_F(frmMainTest, EnterAndArrowKeysFollowTheTabOrder) {
+TEST_F(frmMainTest, KeysMoveTheFocusAlongTheTabOrder) {
     frmMain& form = Start();
     form.txtB->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(form.txtB, "9");
     QTest::keyClick(form.txtB, Qt::Key_Return);
     EXPECT_EQ(Focus(), form.CckColStr);
     EXPECT_EQ(form.Slider3->Value(), 9);  // Enter ended the editing
-
     form.txtG->setFocus(Qt::TabFocusReason);
     form.txtG->setCursorPosition(0);
     QTest::keyClick(form.txtG, Qt::Key_Up);
     EXPECT_EQ(Focus(), form.txtR);
-    form.txtR->setCursorPosition(form.txtR->text().size());
-    QTest::keyClick(form.txtR, Qt::Key_Right);
-    EXPECT_EQ(Focus(), form.txtG);
-    form.txtG->selectAll();  // with a selection the arrow stays in the box
-    QTest::keyClick(form.txtG, Qt::Key_Right);
-    EXPECT_EQ(Focus(), form.txtG);
+    EXPECT_EQ(form.txtR->selectedText(), "0");  // entered by keyboard: selected
+    QTest::mouseClick(form.txtG, Qt::LeftButton);
+    EXPECT_TRUE(form.txtG->selectedText().isEmpty());  // entered by a click: the caret stays
+
+    // Tab enters an option group at its selected option and leaves it from there.
+    form.Option2->SetValue(true);
+    form.CckColStr->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.CckColStr, Qt::Key_Tab);
+    EXPECT_EQ(Focus(), form.Option2);
+    QTest::keyClick(form.Option2, Qt::Key_Tab);
+    EXPECT_EQ(Focus(), form.Option6);
 }
 
-TEST_F(frmMainTest, EnteringABoxByKeyboardSelectsItsTextAndByMouseDoesNot) {
+TEST_F(frmMainTest, EnterAndSpaceClickTheFocusedButton) {
     frmMain& form = Start();
-    form.SetCurrentColor(128, 64, 0);
-    form.txtG->setFocus(Qt::TabFocusReason);
-    form.txtR->setFocus(Qt::BacktabFocusReason);
-    EXPECT_EQ(form.txtR->selectedText(), "128");
-    QTest::mouseClick(form.txtG, Qt::LeftButton);
-    EXPECT_EQ(Focus(), form.txtG);
-    EXPECT_TRUE(form.txtG->selectedText().isEmpty());
+    QSignalSpy clicks(form.btnCpy, &QPushButton::clicked);
+    form.btnCpy->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.btnCpy, Qt::Key_Return);
+    QTest::keyClick(form.btnCpy, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(form.btnCpy, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 3);
+    EXPECT_EQ(m_fakes.clipboard.writes, 3);
 }
 
 TEST_F(frmMainTest, SetCurrentColorSetsEveryMirrorAndRaisesNoSliderEvent) {
@@ -267,12 +232,7 @@ TEST_F(frmMainTest, SetCurrentColorSetsEveryMirrorAndRaisesNoSliderEvent) {
         slider->Scroll = [&scrolls] { ++scrolls; };
     }
     form.SetCurrentColor(255, 128, 0);
-    EXPECT_EQ(form.Slider1->Value(), 255);
-    EXPECT_EQ(form.Slider2->Value(), 128);
-    EXPECT_EQ(form.Slider3->Value(), 0);
-    EXPECT_EQ(Text(form.txtR), "255");
-    EXPECT_EQ(Text(form.txtG), "128");
-    EXPECT_EQ(Text(form.txtB), "0");
+    EXPECT_EQ(Channels(), "255 128 0 / 255 128 0");
     EXPECT_EQ(form.PreviewColor(), 0x000080FFU);
     EXPECT_EQ(scrolls, 0);
 }
@@ -281,16 +241,9 @@ TEST_F(frmMainTest, MovingASliderUpdatesOnlyItsBoxAndThePreview) {
     frmMain& form = Start();
     form.SetCurrentColor(1, 2, 3);
     QSlider* track = form.Slider2->Track();
-    track->setFocus();
-    QTest::keyClick(track, Qt::Key_PageUp);
-    const int afterPage = form.Slider2->Value();
-    EXPECT_GT(afterPage, 2);
-    EXPECT_EQ(Text(form.txtG), QString::number(afterPage));
-    EXPECT_EQ(Text(form.txtR), "1");
-    EXPECT_EQ(Text(form.txtB), "3");
     track->setSliderDown(true);  // a drag reports every step
     track->setSliderPosition(200);
-    EXPECT_EQ(Text(form.txtG), "200");
+    EXPECT_EQ(Channels(), "1 200 3 / 1 200 3");
     track->setSliderDown(false);
     EXPECT_EQ(form.PreviewColor(), 1U + 256U * 200U + 65536U * 3U);
 }
@@ -303,41 +256,78 @@ TEST_F(frmMainTest, PicturesPassTheFocusOn) {
     EXPECT_EQ(Focus(), form.Command1);
 }
 
-TEST_F(frmMainTest, CopyAndPasteShortcutsReachTheMenuFromAChannelBox) {
-    frmMain& form = Start();
-    QSignalSpy copies(form.mnuCopy, &QAction::triggered);
-    QSignalSpy pastes(form.mnuPast, &QAction::triggered);
-    form.txtR->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(form.txtR, Qt::Key_C, Qt::ControlModifier);
-    QTest::keyClick(form.txtR, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(copies.count(), 1);
-    EXPECT_EQ(pastes.count(), 1);
-    EXPECT_EQ(Text(form.txtR), "0");
-}
-
 TEST_F(frmMainTest, FirstUpperAndTheNameBoxStayCoupled) {
     frmMain& form = Start();
     form.CckColStr->SetValue(0);
     QTest::mouseClick(form.Option3, Qt::LeftButton);
-    EXPECT_EQ(form.CckColStr->Value(), 1);  // first upper ticks the name box
+    EXPECT_EQ(Options(), "001001 1");  // first upper ticks the name box
     QTest::mouseClick(form.CckColStr, Qt::LeftButton);
-    EXPECT_EQ(form.CckColStr->Value(), 0);
-    EXPECT_TRUE(form.Option2->Value());  // unticking moved the case to lower
-
+    EXPECT_EQ(Options(), "010001 0");  // unticking moved the case to lower
     form.Option3->SetValue(true);
     form.CckColStr->setFocus(Qt::TabFocusReason);
     QTest::keyClick(form.CckColStr, Qt::Key_Return);
-    EXPECT_EQ(form.CckColStr->Value(), 0);
-    EXPECT_TRUE(form.Option2->Value());
+    EXPECT_EQ(Options(), "010001 0");
     QTest::keyClick(form.CckColStr, Qt::Key_Return);
-    EXPECT_EQ(form.CckColStr->Value(), 1);
+    EXPECT_EQ(Options(), "010001 1");
 }
 
-TEST(ToHexByteTest, GivesTwoUpperCaseDigits) {
-    EXPECT_EQ(frmMain::ToHexByte(0), u"00");
-    EXPECT_EQ(frmMain::ToHexByte(10), u"0A");
-    EXPECT_EQ(frmMain::ToHexByte(171), u"AB");
-    EXPECT_EQ(frmMain::ToHexByte(255), u"FF");
+TEST_F(frmMainTest, CopyPutsTheComposedStringAndTheCanvasPictureInOneWrite) {
+    frmMain& form = Start();
+    form.SetCurrentColor(240, 248, 255);
+    form.Option3->SetValue(true);
+    form.Option5->SetValue(true);
+    QTest::keyClick(form.txtR, Qt::Key_C, Qt::ControlModifier);  // reaches the menu
+    EXPECT_EQ(m_fakes.clipboard.writes, 1);
+    EXPECT_EQ(m_fakes.clipboard.text, "'Aliceblue'");
+    EXPECT_EQ(m_fakes.clipboard.image.size(), QSize(64, 64));  // the blank canvas
+    EXPECT_EQ(form.txtR->text(), "240");
+}
+
+TEST_F(frmMainTest, PasteOutcomeReachesTheControls) {
+    frmMain& form = Start();
+    form.CckColStr->SetValue(0);
+    form.Option2->SetValue(true);
+    m_fakes.clipboard.text = QStringLiteral(" \"Red\" ");
+    form.mnuPast_Click();
+    EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
+    EXPECT_EQ(Options(), "001100 1");
+    EXPECT_EQ(m_fakes.beep.count, 0);
+
+    // Rejected: the options have followed the text, the colour stays, a beep.
+    m_fakes.clipboard.text = QStringLiteral("fuchsia");
+    form.mnuPast_Click();
+    EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
+    EXPECT_EQ(Options(), "001001 1");
+    EXPECT_EQ(m_fakes.beep.count, 1);
+
+    // A picture, with no usable text: the canvas shows it at its natural size, zoom 1.
+    m_fakes.clipboard.image = QImage(100, 50, QImage::Format_RGB32);
+    m_fakes.clipboard.image.fill(Qt::red);
+    form.mnuPast_Click();
+    EXPECT_EQ(m_fakes.beep.count, 1);
+    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 100, 50));
+    EXPECT_EQ(form.pctCvsH->Image().pixelColor(99, 49), QColor(Qt::red));
+    EXPECT_FLOAT_EQ(form.CanvasZoom(), 1.0F);
+    EXPECT_TRUE(form.cmdUp->isEnabled() && form.cmdDwn->isEnabled());
+    EXPECT_FALSE(form.cmdRset->isEnabled());
+    form.btnCpy->click();
+    EXPECT_EQ(m_fakes.clipboard.image.size(), QSize(100, 50));
+}
+
+TEST_F(frmMainTest, CtrlVActsOnTheStateTheEditMenuLastComputed) {
+    frmMain& form = Start();
+    m_fakes.clipboard.text = QStringLiteral("fuchsia");
+    form.mnuEdit_Click();
+    EXPECT_FALSE(form.mnuPast->isEnabled());
+    m_fakes.clipboard.text = QStringLiteral("#0000FF");
+    QTest::keyClick(form.txtR, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_fakes.beep.count, 0);  // disabled: the shortcut does nothing
+    EXPECT_EQ(form.Slider3->Value(), 0);
+    m_fakes.clipboard.text.clear();
+    m_fakes.clipboard.image = QImage(2, 2, QImage::Format_RGB32);
+    form.mnuEdit_Click();
+    EXPECT_TRUE(form.mnuPast->isEnabled());
+    EXPECT_EQ(Options(), "100001 1");  // the refresh never changes an option
 }
 
 }  // namespace

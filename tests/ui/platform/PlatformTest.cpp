@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QWidget>
+#include <memory>
+
+#include "platform/QtClipboard.h"
+#include "platform/WindowRegistry.h"
+
+namespace vitrel {
+namespace {
+
+TEST(WindowRegistryTest, HandlesAreNeverReusedAndNameNoWindowOnceItIsGone) {
+    WindowRegistry& registry = WindowRegistry::Instance();
+    auto first = std::make_unique<QWidget>();
+    const WindowHandle handle = registry.HandleOf(first.get());
+    EXPECT_EQ(registry.HandleOf(first.get()), handle);
+    EXPECT_EQ(registry.Find(handle), first.get());
+    first.reset();
+    EXPECT_EQ(registry.Find(handle), nullptr);
+    // The allocator may hand the old address to the next widget; the handle stays dead.
+    for (int i = 0; i < 8; ++i) {
+        QWidget next;
+        EXPECT_NE(registry.HandleOf(&next), handle);
+        EXPECT_EQ(registry.Find(handle), nullptr);
+    }
+    EXPECT_EQ(registry.HandleOf(nullptr), 0U);
+}
+
+TEST(QtClipboardTest, OneWriteHoldsTextAndPicture) {
+    QtClipboard clipboard;
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(QColor(10, 20, 30));
+    clipboard.SetTextAndImage(QStringLiteral("'teal'"), picture);
+    EXPECT_EQ(clipboard.Text(), "'teal'");
+    EXPECT_TRUE(clipboard.HasImage());
+    EXPECT_EQ(clipboard.Image().pixelColor(5, 5), QColor(10, 20, 30));
+}
+
+TEST(QtClipboardTest, RefusesPicturesBeyondTheBoundFromTheirHeader) {
+    // A PNG header claiming 20,000 x 20,000 pixels, with no pixel data behind it.
+    QImage small(1, 1, QImage::Format_RGB32);
+    small.fill(Qt::black);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && small.save(&buffer, "PNG"));
+    for (const int offset : {16, 20}) {  // IHDR width and height, big-endian
+        png[offset + 2] = static_cast<char>(20000 >> 8);
+        png[offset + 3] = static_cast<char>(20000 & 0xFF);
+    }
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(data);
+    QtClipboard clipboard;
+    EXPECT_FALSE(clipboard.HasImage());
+    EXPECT_TRUE(clipboard.Image().isNull());
+}
+
+}  // namespace
+}  // namespace vitrel
