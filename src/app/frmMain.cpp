@@ -580,14 +580,15 @@ void frmMain::ApplyNotation(const ColorStringRules::NotationOptions& wanted) {
 }
 
 void frmMain::mnuPast_Click() {
+    const std::unique_ptr<ClipboardReading> clipboard = m_services.clipboard.Read();
     const ColorStringRules::PasteOutcome outcome =
-        ColorStringRules::PasteText(m_services.clipboard.Text().toStdU16String(), Notation());
+        ColorStringRules::PasteText(clipboard->Text().toStdU16String(), Notation());
     // The options follow the text even when it turns out not to be a colour.
     ApplyNotation(outcome.options);
     if (outcome.colour) {
         SetCurrentColor(outcome.colour->red, outcome.colour->green, outcome.colour->blue);
     }
-    const QImage picture = m_services.clipboard.Image();
+    const QImage picture = clipboard->Picture();
     const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
     if (hasPicture) {
         m_TppX = m_services.screen.TwipsPerPixelX();
@@ -619,9 +620,9 @@ void frmMain::ShowCanvas() {
 
 void frmMain::mnuEdit_Click() {
     CompleteWindow();
-    const bool possible =
-        ColorStringRules::CanPasteText(m_services.clipboard.Text().toStdU16String()) ||
-        m_services.clipboard.HasImage();
+    const std::unique_ptr<ClipboardReading> clipboard = m_services.clipboard.Read();
+    const bool possible = ColorStringRules::CanPasteText(clipboard->Text().toStdU16String()) ||
+                          clipboard->HasPicture();
     mnuPast->setEnabled(possible);
 }
 

@@ -35,7 +35,7 @@ WindowHandle QtInputEnvironment::GetCapture() const {
 }
 
 std::u16string QtInputEnvironment::ClipboardText() const {
-    return m_clipboard.Text().toStdU16String();
+    return m_clipboard.Read()->Text().toStdU16String();
 }
 
 double QtInputEnvironment::Rnd() {

@@ -2,78 +2,107 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "platform/QtClipboard.h"
 
-#include <QBuffer>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMimeData>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
+
+#include "platform/ClipboardPicture.h"
 
 namespace vitrel {
 namespace {
 
-// Encoded formats that other programs offer, in the order we prefer them.
-constexpr const char* kImageFormats[] = {"image/png",  "image/bmp", "image/x-bmp",
-                                         "image/jpeg", "image/gif", "image/x-portable-pixmap"};
+// A request that takes this long means an owner that has stopped answering: the toolkit
+// waited out its own timeout. Nothing more is asked of it in this action.
+constexpr qint64 kStuckMilliseconds = 1000;
+
+class QtClipboardReading : public ClipboardReading {
+public:
+    QtClipboardReading() : m_data(QGuiApplication::clipboard()->mimeData()) {
+        if (m_data != nullptr) {
+            m_formats = Ask([this] { return m_data->formats(); });
+        }
+    }
+
+    QString Text() override {
+        if (!m_text) {
+            m_text = ReadText();
+        }
+        return *m_text;
+    }
+
+    bool HasPicture() override {
+        if (OwnPicture()) {
+            return true;
+        }
+        const auto [bytes, decoder] = PictureBytes();
+        return ClipboardPicture::Size(bytes, decoder).has_value();
+    }
+
+    QImage Picture() override {
+        if (OwnPicture()) {
+            return qvariant_cast<QImage>(m_data->imageData());
+        }
+        const auto [bytes, decoder] = PictureBytes();
+        return ClipboardPicture::Decode(bytes, decoder);
+    }
+
+private:
+    template <class Request>
+    auto Ask(Request request) -> decltype(request()) {
+        if (m_stuck) {
+            return {};
+        }
+        QElapsedTimer timer;
+        timer.start();
+        auto answer = request();
+        m_stuck = timer.elapsed() >= kStuckMilliseconds;
+        return answer;
+    }
+
+    QString ReadText() {
+        const bool offered = std::any_of(m_formats.begin(), m_formats.end(), [](const QString& f) {
+            return f.startsWith(QLatin1String("text/plain"));
+        });
+        if (!offered) {
+            return {};
+        }
+        const QByteArray bytes = Ask([this] { return m_data->data(QStringLiteral("text/plain")); });
+        // Refused before any conversion: no colour string comes near this length.
+        return bytes.size() > QtClipboard::MaxTextBytes ? QString() : QString::fromUtf8(bytes);
+    }
+
+    // A picture this program put there itself travels as an image, not as encoded bytes.
+    [[nodiscard]] bool OwnPicture() const {
+        return m_data != nullptr && m_data->property("vitrelOwn").toBool() && m_data->hasImage();
+    }
+
+    std::pair<QByteArray, QByteArray> PictureBytes() {
+        if (!m_picture) {
+            m_picture.emplace();
+            const QString format = ClipboardPicture::ChooseFormat(m_formats);
+            if (!format.isEmpty()) {
+                *m_picture = {Ask([&] { return m_data->data(format); }),
+                              ClipboardPicture::DecoderFor(format)};
+            }
+        }
+        return *m_picture;
+    }
+
+    const QMimeData* m_data;
+    QStringList m_formats;
+    bool m_stuck = false;
+    std::optional<QString> m_text;
+    std::optional<std::pair<QByteArray, QByteArray>> m_picture;
+};
 
 }  // namespace
 
-QString QtClipboard::Text() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr || !data->hasText()) {
-        return {};
-    }
-    return data->text();
-}
-
-QImage QtClipboard::Image() const {
-    return Read(true);
-}
-
-bool QtClipboard::HasImage() const {
-    return !Read(false).isNull();
-}
-
-QImage QtClipboard::Read(bool decode) const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr) {
-        return {};
-    }
-    for (const char* format : kImageFormats) {
-        if (!data->hasFormat(QString::fromLatin1(format))) {
-            continue;
-        }
-        QByteArray bytes = data->data(QString::fromLatin1(format));
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        const QSize size = reader.size();
-        if (!size.isValid() || size.isEmpty() || size.width() > MaxImageSide ||
-            size.height() > MaxImageSide) {
-            return {};
-        }
-        if (!decode) {
-            return QImage(1, 1, QImage::Format_RGB32);
-        }
-        QImage image;
-        if (reader.read(&image)) {
-            return image;
-        }
-    }
-    // A picture that offers no encoded form comes from this process itself (our own copy);
-    // a foreign one always travels encoded, and is only ever decoded after its header.
-    const QStringList formats = data->formats();
-    const bool foreignPicture = std::any_of(formats.begin(), formats.end(), [](const QString& f) {
-        return f.startsWith(QLatin1String("image/"));
-    });
-    if (!foreignPicture && data->hasImage()) {
-        const QImage image = qvariant_cast<QImage>(data->imageData());
-        if (!image.isNull() && image.width() <= MaxImageSide && image.height() <= MaxImageSide) {
-            return decode ? image : QImage(1, 1, QImage::Format_RGB32);
-        }
-    }
-    return {};
+std::unique_ptr<ClipboardReading> QtClipboard::Read() const {
+    return std::make_unique<QtClipboardReading>();
 }
 
 void QtClipboard::SetTextAndImage(const QString& text, const QImage& image) {
@@ -82,6 +111,7 @@ void QtClipboard::SetTextAndImage(const QString& text, const QImage& image) {
     if (!image.isNull()) {
         data->setImageData(image);
     }
+    data->setProperty("vitrelOwn", true);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

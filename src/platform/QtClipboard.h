@@ -6,22 +6,15 @@
 
 namespace vitrel {
 
-/// The desktop clipboard through QClipboard. Pictures larger than MaxImageSide pixels on
-/// either side are refused from their header alone, before anything is decoded, so that a
-/// hostile clipboard cannot make the program allocate gigabytes.
+/// The desktop clipboard through QClipboard. Text longer than MaxTextBytes is refused before
+/// it is converted; pictures pass the ClipboardPicture gate.
 class QtClipboard : public IClipboard {
 public:
-    static constexpr int MaxImageSide = 4096;
+    /// Far longer than any colour string, however many spaces surround it.
+    static constexpr int MaxTextBytes = 4096;
 
-    [[nodiscard]] QString Text() const override;
-    [[nodiscard]] QImage Image() const override;
-    [[nodiscard]] bool HasImage() const override;
+    [[nodiscard]] std::unique_ptr<ClipboardReading> Read() const override;
     void SetTextAndImage(const QString& text, const QImage& image) override;
-
-private:
-    /// The clipboard's picture, decoded only when decode is true; otherwise a 1 x 1 stand-in
-    /// once its header has shown an acceptable size.
-    [[nodiscard]] QImage Read(bool decode) const;
 };
 
 }  // namespace vitrel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -88,9 +89,16 @@ public:
 /// An in-process clipboard.
 class FakeClipboard : public IClipboard {
 public:
-    [[nodiscard]] QString Text() const override { return text; }
-    [[nodiscard]] QImage Image() const override { return image; }
-    [[nodiscard]] bool HasImage() const override { return !image.isNull(); }
+    [[nodiscard]] std::unique_ptr<ClipboardReading> Read() const override {
+        struct Reading : ClipboardReading {
+            explicit Reading(const FakeClipboard& c) : clipboard(c) {}
+            QString Text() override { return clipboard.text; }
+            bool HasPicture() override { return !clipboard.image.isNull(); }
+            QImage Picture() override { return clipboard.image; }
+            const FakeClipboard& clipboard;
+        };
+        return std::make_unique<Reading>(*this);
+    }
     void SetTextAndImage(const QString& newText, const QImage& newImage) override {
         text = newText;
         image = newImage;

@@ -36,9 +36,10 @@ TEST(QtClipboardTest, OneWriteHoldsTextAndPicture) {
     QImage picture(64, 64, QImage::Format_RGB32);
     picture.fill(QColor(10, 20, 30));
     clipboard.SetTextAndImage(QStringLiteral("'teal'"), picture);
-    EXPECT_EQ(clipboard.Text(), "'teal'");
-    EXPECT_TRUE(clipboard.HasImage());
-    EXPECT_EQ(clipboard.Image().pixelColor(5, 5), QColor(10, 20, 30));
+    const auto reading = clipboard.Read();
+    EXPECT_EQ(reading->Text(), "'teal'");
+    EXPECT_TRUE(reading->HasPicture());
+    EXPECT_EQ(reading->Picture().pixelColor(5, 5), QColor(10, 20, 30));
 }
 
 TEST(QtClipboardTest, RefusesPicturesBeyondTheBoundFromTheirHeader) {
@@ -55,9 +56,9 @@ TEST(QtClipboardTest, RefusesPicturesBeyondTheBoundFromTheirHeader) {
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/png"), png);
     QGuiApplication::clipboard()->setMimeData(data);
-    QtClipboard clipboard;
-    EXPECT_FALSE(clipboard.HasImage());
-    EXPECT_TRUE(clipboard.Image().isNull());
+    const auto reading = QtClipboard().Read();
+    EXPECT_FALSE(reading->HasPicture());
+    EXPECT_TRUE(reading->Picture().isNull());
 }
 
 }  // namespace
