@@ -43,6 +43,8 @@ inline constexpr const char* mnuHelp = "ﾍﾙﾌﾟ(&H)";
 inline constexpr const char* mnuTpc = "ﾍﾙﾌﾟの表示(&A)　　F1";
 inline constexpr const char* mnuVer = "ﾊﾞｰｼﾞｮﾝ情報(&V)";
 
+inline constexpr const char* SettingsNotStored = "設定を保存できませんでした。";
+
 inline constexpr const char* SettingsApp = "VITRELLE";
 inline constexpr const char* SettingsSection = "STERTUP";
 

@@ -48,7 +48,16 @@ void WindowPlacement::Restore(std::optional<std::int32_t> top, std::optional<std
         m_window.layout()->activate();  // the fixed size is known only after this
     }
     const QSize frameSize = m_window.size().grownBy(m_frame.FrameMargins(m_window));
-    m_frame.MoveFrame(m_window, Clamped(ToPixels(*left, *top), frameSize));
+    m_placed = Clamped(ToPixels(*left, *top), frameSize);
+    m_frame.MoveFrame(m_window, *m_placed);
+}
+
+QPoint WindowPlacement::UnframedPosition(QPoint reported) const {
+    if (m_placed) {
+        return *m_placed;
+    }
+    const QPoint stored = ToPixels(m_left.value_or(0), m_top.value_or(0));
+    return {m_left ? stored.x() : reported.x(), m_top ? stored.y() : reported.y()};
 }
 
 void WindowPlacement::WindowFramed() {

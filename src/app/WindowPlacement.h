@@ -26,6 +26,9 @@ public:
     void Restore(std::optional<std::int32_t> top, std::optional<std::int32_t> left);
     /// Once the window manager has framed the shown window; does anything only once.
     void WindowFramed();
+    /// Where the frame stands before the window manager has framed the window: the restored
+    /// place on each axis that was stored, what Qt reports on the others.
+    [[nodiscard]] QPoint UnframedPosition(QPoint reported) const;
 
 private:
     [[nodiscard]] QPoint ToPixels(std::int32_t leftTwips, std::int32_t topTwips) const;
@@ -38,6 +41,7 @@ private:
     std::optional<std::int32_t> m_top;
     std::optional<std::int32_t> m_left;
     bool m_pendingAfterFraming = false;
+    std::optional<QPoint> m_placed;  // the frame's top-left chosen before the first show
 };
 
 }  // namespace vitrel

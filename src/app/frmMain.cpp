@@ -33,6 +33,7 @@
 #include "notation/ColorStringRules.h"
 #include "platform/IBeep.h"
 #include "platform/IClipboard.h"
+#include "platform/IMessageBox.h"
 #include "platform/IScreen.h"
 #include "platform/ISettingsStore.h"
 #include "platform/IWindowFrame.h"
@@ -442,16 +443,27 @@ void frmMain::Form_QueryUnload() {
     SaveSetting("R", SettingsText::FromInteger(Slider1->Value()));
     SaveSetting("G", SettingsText::FromInteger(Slider2->Value()));
     SaveSetting("B", SettingsText::FromInteger(Slider3->Value()));
-    const QRect frame = m_services.windowFrame.FrameGeometry(*this);
-    SaveSetting("TOP", SettingsText::FromSingle(static_cast<float>(frame.top() * m_TppY)));
-    SaveSetting("LEFT", SettingsText::FromSingle(static_cast<float>(frame.left() * m_TppX)));
+    // Until the window manager has framed the window, Qt's idea of the frame is the window
+    // itself: the place it was put is the one to keep.
+    const QPoint frame =
+        m_framed
+            ? m_services.windowFrame.FrameGeometry(*this).topLeft()
+            : m_placement->UnframedPosition(m_services.windowFrame.FrameGeometry(*this).topLeft());
+    SaveSetting("TOP", SettingsText::FromSingle(static_cast<float>(frame.y() * m_TppY)));
+    SaveSetting("LEFT", SettingsText::FromSingle(static_cast<float>(frame.x() * m_TppX)));
     const OptionButton* options[6] = {Option1, Option2, Option3, Option4, Option5, Option6};
     for (int i = 0; i < 6; ++i) {
         SaveSetting(("OP" + std::to_string(i + 1)).c_str(),
                     SettingsText::FromBoolean(options[i]->Value()));
     }
     SaveSetting("CCK", SettingsText::FromInteger(CckColStr->Value()));
-    m_services.settings.Flush();
+    const std::string failure = m_services.settings.Flush();
+    if (!failure.empty() && !m_closedBySystem) {
+        m_services.messageBox.Show(QString::fromUtf8(T::SettingsNotStored).toStdU16String() +
+                                       u"\n" + QString::fromStdString(failure).toStdU16String(),
+                                   QString::fromUtf8(T::Caption).toStdU16String(),
+                                   IMessageBox::Buttons::Ok, IMessageBox::Icon::Critical);
+    }
 
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) {
@@ -460,8 +472,13 @@ void frmMain::Form_QueryUnload() {
     }
     hide();
     if (ProgramEnded) {
-        ProgramEnded();
+        ProgramEnded(failure);
     }
+}
+
+void frmMain::CloseForSystem() {
+    m_closedBySystem = true;
+    close();
 }
 
 void frmMain::mnuExit_Click() {

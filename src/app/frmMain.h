@@ -63,8 +63,12 @@ public:
     /// Enables the paste command when the clipboard holds something it can take.
     void mnuEdit_Click();
 
-    /// Runs at the end of shutdown, when every window of the program has been closed.
-    std::function<void()> ProgramEnded;
+    /// Runs at the end of shutdown, when every window of the program has been closed, with
+    /// what went wrong storing the settings (empty when nothing did).
+    std::function<void(const std::string& failure)> ProgramEnded;
+    /// A close asked for by the system (a signal, the end of the session) rather than by a
+    /// person: the same shutdown, but nobody is there to read a message box.
+    void CloseForSystem();
 
     // IForm
     [[nodiscard]] int ControlCount() const override;
@@ -185,6 +189,7 @@ private:
     std::unique_ptr<WindowPlacement> m_placement;
     bool m_framed = false;
     bool m_closing = false;
+    bool m_closedBySystem = false;
 };
 
 }  // namespace vitrel

@@ -18,6 +18,9 @@
 #include "platform/UnixSignalWatcher.h"
 
 int main(int argc, char* argv[]) {
+    // A request to end that comes before the window exists waits for the signal watcher,
+    // which ends the program through the window's ordinary shutdown.
+    vitrel::UnixSignalWatcher::BlockSignals();
     vitrel::DisplayCheck::PreferX11();
     if (const std::string problem = vitrel::DisplayCheck::Problem(); !problem.empty()) {
         std::fprintf(stderr, "vitrel: %s\n", problem.c_str());
@@ -41,12 +44,17 @@ int main(int argc, char* argv[]) {
     vitrel::QtInputEnvironment input(clipboard);
 
     vitrel::frmMain form(services, input);
-    form.ProgramEnded = [] { QCoreApplication::quit(); };
+    form.ProgramEnded = [](const std::string& failure) {
+        if (!failure.empty()) {
+            std::fprintf(stderr, "vitrel: %s\n", failure.c_str());
+        }
+        QCoreApplication::exit(failure.empty() ? 0 : 1);
+    };
     // Every way of being asked to end goes through the window's own close, which stores the
     // settings: a signal, or the desktop session ending.
-    vitrel::UnixSignalWatcher signalWatcher([&form] { form.close(); });
+    vitrel::UnixSignalWatcher signalWatcher([&form] { form.CloseForSystem(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.close(); });
+                     [&form](QSessionManager&) { form.CloseForSystem(); });
     form.Form_Load();
     form.show();
     return QApplication::exec();

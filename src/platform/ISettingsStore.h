@@ -18,8 +18,9 @@ public:
                                                                 const std::string& key) const = 0;
     virtual void SaveSetting(const std::string& appName, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
-    /// Writes what has been saved through to permanent storage.
-    virtual void Flush() = 0;
+    /// Writes what has been saved through to permanent storage. Returns what went wrong, in
+    /// one line naming the file and the reason, or an empty string when everything was written.
+    [[nodiscard]] virtual std::string Flush() = 0;
 };
 
 }  // namespace vitrel

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "platform/QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <QVariant>
 
@@ -43,10 +44,25 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
                    QString::fromStdString(value));
 }
 
-void QtSettingsStore::Flush() {
+std::string QtSettingsStore::Flush() {
     for (auto& [name, store] : m_stores) {
         store->sync();
+        if (store->status() == QSettings::NoError) {
+            continue;
+        }
+        // QSettings says only that access failed; the file system tells why.
+        const QFileInfo file(store->fileName());
+        const QFileInfo folder(file.absolutePath());
+        const char* reason = file.isDir()                          ? "a folder stands in its place"
+                             : file.exists() && !file.isWritable() ? "the file is read-only"
+                             : folder.exists() && !folder.isWritable() ? "its folder is read-only"
+                             : store->status() == QSettings::FormatError
+                                 ? "the file is not in the settings format"
+                                 : "it could not be written";
+        return "cannot store the settings in " + file.absoluteFilePath().toStdString() + ": " +
+               reason;
     }
+    return {};
 }
 
 }  // namespace vitrel

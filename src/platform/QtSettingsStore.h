@@ -22,7 +22,7 @@ public:
                                                         const std::string& key) const override;
     void SaveSetting(const std::string& appName, const std::string& section, const std::string& key,
                      const std::string& value) override;
-    void Flush() override;
+    [[nodiscard]] std::string Flush() override;
 
 private:
     QSettings& Store(const std::string& appName) const;

@@ -3,6 +3,7 @@
 #include "platform/UnixSignalWatcher.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QSocketNotifier>
@@ -27,7 +28,21 @@ extern "C" void OnTerminationSignal(int) {
     errno = saved;
 }
 
+sigset_t WatchedSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signalNumber : kSignals) {
+        sigaddset(&set, signalNumber);
+    }
+    return set;
+}
+
 }  // namespace
+
+void UnixSignalWatcher::BlockSignals() {
+    const sigset_t set = WatchedSignals();
+    ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
 
 UnixSignalWatcher::UnixSignalWatcher(std::function<void()> onTerminate, QObject* parent)
     : QObject(parent), m_onTerminate(std::move(onTerminate)) {
@@ -45,6 +60,9 @@ UnixSignalWatcher::UnixSignalWatcher(std::function<void()> onTerminate, QObject*
     for (int signalNumber : kSignals) {
         ::sigaction(signalNumber, &action, nullptr);
     }
+    // Anything that arrived while the signals were held back is delivered now.
+    const sigset_t set = WatchedSignals();
+    ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
 }
 
 UnixSignalWatcher::~UnixSignalWatcher() {

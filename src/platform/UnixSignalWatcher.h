@@ -17,6 +17,10 @@ public:
     explicit UnixSignalWatcher(std::function<void()> onTerminate, QObject* parent = nullptr);
     ~UnixSignalWatcher() override;
 
+    /// Holds the signals back until a watcher exists (call first thing in main, before any
+    /// thread is started, so that every thread inherits it).
+    static void BlockSignals();
+
 private:
     void HandleSignal();
 

@@ -39,7 +39,10 @@ public:
         values[appName + '/' + section + '/' + key] = value;
         saved.push_back(key);
     }
-    void Flush() override { ++flushes; }
+    std::string Flush() override {
+        ++flushes;
+        return flushError;
+    }
 
     /// Shortcut for the program's own section.
     void Set(const std::string& key, const std::string& value) {
@@ -52,6 +55,7 @@ public:
     std::map<std::string, std::string> values;
     std::vector<std::string> saved;  // keys in the order they were written
     int flushes = 0;
+    std::string flushError;  // what the next Flush reports
 };
 
 /// A screen of a chosen size at 96 DPI unless told otherwise.

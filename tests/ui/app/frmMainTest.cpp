@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(frmMainTest, ClosingStoresEverySettingInOrderOnce) {
     frmMain& form = Start();
     int ended = 0;
-    form.ProgramEnded = [&ended] { ++ended; };
+    form.ProgramEnded = [&ended](const std::string& failure) { ended += failure.empty(); };
     form.SetCurrentColor(10, 20, 30);
     form.Option3->SetValue(true);
     form.Option4->SetValue(true);
@@ -152,6 +152,20 @@ TEST_F(frmMainTest, ClosingStoresEverySettingInOrderOnce) {
     EXPECT_FALSE(form.Slider1->Enabled());
     EXPECT_EQ(m_fakes.settings.flushes, 1);
     EXPECT_EQ(ended, 1);
+}
+
+TEST_F(frmMainTest, ASettingsFileThatCannotBeWrittenIsReportedToWhoeverClosed) {
+    for (const bool bySystem : {false, true}) {
+        m_fakes.settings.flushError = "cannot store the settings in x.ini: the file is read-only";
+        m_fakes.messageBox.shown.clear();
+        frmMain& form = Start();
+        std::string reported;
+        form.ProgramEnded = [&reported](const std::string& failure) { reported = failure; };
+        bySystem ? form.CloseForSystem() : form.mnuExit->trigger();
+        EXPECT_EQ(reported, m_fakes.settings.flushError);
+        // A message box only when a person closed the window: a signal has nobody to read it.
+        EXPECT_EQ(m_fakes.messageBox.shown.size(), bySystem ? 0U : 1U);
+    }
 }
 
 TEST_F(frmMainTest, TypingClampsAndSelectsButCommitsOnlyOnFocusLoss) {
