@@ -7,6 +7,7 @@
 #include <unicode/utrans.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -19,6 +20,8 @@
 
 #include "input/IForm.h"
 #include "input/IInputEnvironment.h"
+#include "input/KeyCodes.h"
+#include "notation/HexDigit.h"
 
 namespace vitrel::modTxtBoxUtl {
 namespace {
@@ -28,11 +31,7 @@ constexpr std::u16string_view kComboBox = u"ComboBox";
 constexpr std::u16string_view kTextBoxComboBox = u"TextBoxComboBox";
 constexpr int kDropDownList = 2;
 
-constexpr std::int16_t kVbKeyLeft = 37;
-constexpr std::int16_t kVbKeyUp = 38;
-constexpr std::int16_t kVbKeyRight = 39;
-constexpr std::int16_t kVbKeyDown = 40;
-
+// Character codes of KeyPress, not key codes.
 constexpr std::int32_t kCtrlC = 3;
 constexpr std::int32_t kBackspace = 8;
 constexpr std::int32_t kTab = 9;
@@ -78,49 +77,27 @@ char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
     return unit;
 }
 
-struct CharRange {
-    char32_t lo;
-    char32_t hi;
-};
-
-// The range an entry allows, or nothing for an entry of any other shape.
-std::optional<CharRange> EntryRange(std::u16string_view entry) {
-    if (entry.empty()) {
-        return CharRange{0, 0};
-    }
+// Whether an entry allows code: one character, a range "a-z" (ends in either order), or ""
+// for the character 0. An entry of any other shape allows nothing.
+bool EntryAllows(std::u16string_view entry, char32_t code) {
     char32_t chars[3] = {};
     std::size_t count = 0;
-    for (std::size_t i = 0; i < entry.size();) {
+    for (std::size_t i = 0; i < entry.size(); ++count) {
         if (count == 3) {
-            return std::nullopt;
+            return false;
         }
-        chars[count++] = NextCodePoint(entry, i);
+        chars[count] = NextCodePoint(entry, i);
     }
-    if (count == 1) {
-        return CharRange{chars[0], chars[0]};
+    if (count <= 1) {
+        return code == chars[0];
     }
-    if (count == 3 && chars[1] == U'-') {
-        return CharRange{std::min(chars[0], chars[2]), std::max(chars[0], chars[2])};
-    }
-    return std::nullopt;
+    return count == 3 && chars[1] == U'-' && std::min(chars[0], chars[2]) <= code &&
+           code <= std::max(chars[0], chars[2]);
 }
 
-bool IsAllowed(const std::vector<CharRange>& ranges, char32_t code) {
-    return std::any_of(ranges.begin(), ranges.end(),
-                       [code](const CharRange& r) { return r.lo <= code && code <= r.hi; });
-}
-
-// The one-character text of a key code, or nothing when the code names no character.
-std::optional<std::u16string> CharacterOf(std::int32_t code) {
-    if (code >= 0 && code <= 0xFFFF) {
-        return std::u16string(1, static_cast<char16_t>(code));
-    }
-    if (code > 0xFFFF && code <= 0x10FFFF) {
-        const std::int32_t offset = code - 0x10000;
-        return std::u16string{static_cast<char16_t>(0xD800 + (offset >> 10)),
-                              static_cast<char16_t>(0xDC00 + (offset & 0x3FF))};
-    }
-    return std::nullopt;
+bool IsAllowed(std::span<const std::u16string_view> list, char32_t code) {
+    return std::any_of(list.begin(), list.end(),
+                       [code](std::u16string_view entry) { return EntryAllows(entry, code); });
 }
 
 void SwapRows(TabOrderTable& table, int a, int b) {
@@ -178,198 +155,96 @@ TabOrderTable BuildTabOrderTable(const IForm& form) {
     TabOrderTable table;
     const int count = std::min(form.ControlCount(), std::numeric_limits<std::int16_t>::max() + 1);
     for (int i = 0; i < count; ++i) {
-        try {
-            const IControl* control = form.Controls(i);
-            if (control == nullptr) {
-                continue;
-            }
-            const std::optional<bool> tabStop = control->TabStop();
-            const std::optional<bool> visible = control->Visible();
-            if (!tabStop || !visible || !*tabStop || !*visible) {
-                continue;
-            }
-            const std::optional<int> tabIndex = control->TabIndex();
-            if (tabIndex && FitsInt16(*tabIndex)) {
-                table.push_back(
-                    {static_cast<std::int16_t>(i), static_cast<std::int16_t>(*tabIndex)});
-            }
-        } catch (...) {
-            // An unreadable control is not a candidate.
+        const IControl* control = form.Controls(i);
+        if (control == nullptr || control->TabStop() != true || control->Visible() != true) {
+            continue;
+        }
+        const std::optional<int> tabIndex = control->TabIndex();
+        if (tabIndex && FitsInt16(*tabIndex)) {
+            table.push_back({static_cast<std::int16_t>(i), static_cast<std::int16_t>(*tabIndex)});
         }
     }
     return table;
 }
 
+// Whether a decimal number (no sign) that from_chars found out of a double's range lies beyond
+// the largest double rather than below the smallest; from_chars leaves the value alone in both
+// cases. The power of ten of the first significant digit tells, give or take one: out of range,
+// it is hundreds away from 0.
+bool IsBeyondLargest(std::string_view number) {
+    const std::size_t mark = std::min(number.find_first_of("eE"), number.size());
+    std::string_view exponent = number.substr(std::min(mark + 1, number.size()));
+    if (exponent.starts_with('+')) {
+        exponent.remove_prefix(1);
+    }
+    long long power = 0;
+    if (std::from_chars(exponent.data(), exponent.data() + exponent.size(), power).ec ==
+        std::errc::result_out_of_range) {
+        // No number of digits outweighs this.
+        power = (exponent.starts_with('-') ? -1 : 1) * (std::numeric_limits<long long>::max() / 2);
+    }
+    const std::string_view mantissa = number.substr(0, mark);
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<long long>(mantissa.find_first_not_of("0."));
+    return power + point - first >= 0;
+}
+
 // The number at the start of a text, as the numeric boxes read it: blanks (space, tab, line
 // feed) skipped anywhere, then an optional sign, digits, fraction and exponent (E or D), or an
 // "&H"/"&O" whole number; whatever follows is ignored and no number at all reads as 0.
-
-// Enough significant digits to round any decimal text to the nearest double.
-constexpr std::size_t kMaxSignificantDigits = 800;
-constexpr long long kExponentCap = 1'000'000;
-
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-int DigitValue(char16_t c, int base) {
-    int digit = -1;
-    if (IsDigit(c)) {
-        digit = c - u'0';
-    } else if (c >= u'A' && c <= u'F') {
-        digit = c - u'A' + 10;
-    } else if (c >= u'a' && c <= u'f') {
-        digit = c - u'a' + 10;
-    }
-    return digit < base ? digit : -1;
-}
-
-class NumberScanner {
-public:
-    explicit NumberScanner(std::u16string_view text) : m_text(text) {}
-
-    double Read() {
-        SkipBlanks();
-        if (Peek() == u'&') {
-            return ReadPrefixed();
+double ReadNumber(std::u16string_view text) {
+    // A number is ASCII, so it ends at the first character outside ASCII.
+    std::string number;
+    for (const char16_t c : text) {
+        if (c >= 0x80) {
+            break;
         }
-        return ReadDecimal();
-    }
-
-private:
-    char16_t Peek() const { return m_pos < m_text.size() ? m_text[m_pos] : u'\0'; }
-
-    void SkipBlanks() {
-        while (m_pos < m_text.size() && IsBlank(m_text[m_pos])) {
-            ++m_pos;
+        if (c != u' ' && c != u'\t' && c != u'\n') {
+            number.push_back(static_cast<char>(c));
         }
     }
-
-    // Next character, blanks skipped; '\0' at the end.
-    char16_t Next() {
-        SkipBlanks();
-        return Peek();
-    }
-
-    // "&H1F" and "&O17": plain whole numbers, no sign.
-    double ReadPrefixed() {
-        ++m_pos;
-        const char16_t kind = Next();
-        const int base = (kind == u'H' || kind == u'h')   ? 16
-                         : (kind == u'O' || kind == u'o') ? 8
-                                                          : 0;
-        if (base == 0) {
-            return 0;
-        }
-        ++m_pos;
+    if (number.starts_with('&')) {
+        const char kind = number.size() > 1 ? number[1] : '\0';
+        const int base = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
         double value = 0;
-        for (int digit = DigitValue(Next(), base); digit >= 0; digit = DigitValue(Next(), base)) {
+        for (std::size_t i = 2; base != 0 && i < number.size(); ++i) {
+            const int digit = HexDigitValue(static_cast<char32_t>(number[i]));
+            if (digit < 0 || digit >= base) {
+                break;
+            }
             value = value * base + digit;  // grows to infinity at worst
-            ++m_pos;
         }
         return value;
     }
-
-    // Sign, digits, fraction, exponent. Only the first kMaxSignificantDigits digits are kept;
-    // the rest count for the scale, and a non-zero one among them is kept as a sticky digit
-    // so the rounding stays right.
-    double ReadDecimal() {
-        bool negative = false;
-        if (const char16_t sign = Next(); sign == u'+' || sign == u'-') {
-            negative = sign == u'-';
-            ++m_pos;
-        }
-        std::string digits;
-        long long scale = 0;
-        bool sticky = false;
-        for (char16_t c = Next(); IsDigit(c); c = Next()) {
-            if (digits.size() < kMaxSignificantDigits) {
-                if (!digits.empty() || c != u'0') {
-                    digits.push_back(static_cast<char>(c));
-                }
-            } else {
-                ++scale;
-                sticky = sticky || c != u'0';
-            }
-            ++m_pos;
-        }
-        if (Next() == u'.') {
-            ++m_pos;
-            for (char16_t c = Next(); IsDigit(c); c = Next()) {
-                if (digits.size() < kMaxSignificantDigits) {
-                    if (!digits.empty() || c != u'0') {
-                        digits.push_back(static_cast<char>(c));
-                    }
-                    --scale;
-                } else {
-                    sticky = sticky || c != u'0';
-                }
-                ++m_pos;
-            }
-        }
-        long long exponent = 0;
-        const char16_t mark = Next();
-        if (mark == u'E' || mark == u'e' || mark == u'D' || mark == u'd') {
-            ++m_pos;
-            bool negativeExponent = false;
-            if (const char16_t sign = Next(); sign == u'+' || sign == u'-') {
-                negativeExponent = sign == u'-';
-                ++m_pos;
-            }
-            for (char16_t c = Next(); IsDigit(c); c = Next()) {
-                exponent = std::min(exponent * 10 + (c - u'0'), kExponentCap);
-                ++m_pos;
-            }
-            if (negativeExponent) {
-                exponent = -exponent;
-            }
-        }
-        if (digits.empty()) {
-            return 0;
-        }
-        if (sticky) {
-            digits.push_back('1');
-            --scale;
-        }
-        const long long power = scale + exponent;
-        // Decimal exponent of the leading digit.
-        const long long magnitude = power + static_cast<long long>(digits.size()) - 1;
-        double value = 0;
-        if (magnitude > 400) {
-            value = std::numeric_limits<double>::infinity();
-        } else if (magnitude >= -400) {
-            digits += 'e';
-            digits += std::to_string(power);
-            const auto [end, error] =
-                std::from_chars(digits.data(), digits.data() + digits.size(), value);
-            if (error == std::errc::result_out_of_range) {
-                value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-            } else if (error != std::errc{} || end != digits.data() + digits.size()) {
-                value = 0;
-            }
-        }
-        return negative ? -value : value;
+    const bool negative = number.starts_with('-');
+    if (negative || number.starts_with('+')) {
+        number.erase(0, 1);
     }
-
-    std::u16string_view m_text;
-    std::size_t m_pos = 0;
-};
+    // from_chars would take a second sign, "inf" and "nan", and knows no D exponent.
+    if (number.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(number[0])) || number[0] == '.')) {
+        return 0;
+    }
+    if (const std::size_t mark = number.find_first_not_of("0123456789.");
+        mark != std::string::npos && (number[mark] == 'D' || number[mark] == 'd')) {
+        number[mark] = 'E';
+    }
+    double value = 0;  // also when from_chars finds no number, as in "."
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        value = IsBeyondLargest({number.data(), end}) ? std::numeric_limits<double>::infinity() : 0;
+    }
+    return negative ? -value : value;
+}
 
 // Decimal, at most 15 significant digits, no needless zeros, "1E+20" for large magnitudes.
 std::u16string FormatNumber(double value) {
     if (value == 0) {
         return u"0";
     }
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (error != std::errc{}) {
-        return {};
-    }
+    char buffer[32];  // sign, 15 digits, point and exponent
+    const char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
     std::u16string text;
     for (const char* p = buffer; p != end; ++p) {
         text.push_back(*p == 'e' ? u'E' : static_cast<char16_t>(*p));
@@ -417,84 +292,64 @@ void SortTabOrderTable(IInputEnvironment& env, TabOrderTable& table, int first, 
     if (first >= last || first < 0 || static_cast<std::size_t>(last) >= table.size()) {
         return;
     }
-    try {
-        SortRows(env, table, first, last);
-    } catch (...) {
-        // A failing random source leaves the rows as far as they got.
-    }
+    SortRows(env, table, first, last);
 }
 
 IControl* GetTabOrderControl(IInputEnvironment& env, std::int16_t& direction, IControl*& control) {
-    try {
-        if (control == nullptr) {
-            const IForm* form = env.ActiveForm();
-            if (form == nullptr) {
-                return nullptr;
-            }
-            control = form->ActiveControl();
-            if (control == nullptr) {
-                return nullptr;
-            }
-        }
-        if (direction == 0) {
-            return control;
-        }
-        const IForm* form = control->Parent();
+    if (control == nullptr) {
+        const IForm* form = env.ActiveForm();
         if (form == nullptr) {
             return nullptr;
         }
-        const std::optional<int> current = control->TabIndex();
-        if (!current || !FitsInt16(*current)) {
+        control = form->ActiveControl();
+        if (control == nullptr) {
             return nullptr;
         }
-        TabOrderTable table = BuildTabOrderTable(*form);
-        if (table.size() >= 2) {
-            SortTabOrderTable(env, table, 0, static_cast<int>(table.size()) - 1);
-        }
-        int p = FindTabIndexRow(table, static_cast<std::int16_t>(*current));
-        if (p < 0) {
-            return nullptr;
-        }
-        const int last = static_cast<int>(table.size()) - 1;
-        if (direction < 0) {
-            p = p > 0 ? p - 1 : last;
-        } else {
-            p = p < last ? p + 1 : 0;
-        }
-        return form->Controls(table[p][0]);
-    } catch (...) {
+    }
+    if (direction == 0) {
+        return control;
+    }
+    const IForm* form = control->Parent();
+    const std::optional<int> current = control->TabIndex();
+    if (form == nullptr || !current || !FitsInt16(*current)) {
         return nullptr;
     }
+    TabOrderTable table = BuildTabOrderTable(*form);
+    if (table.size() >= 2) {
+        SortTabOrderTable(env, table, 0, static_cast<int>(table.size()) - 1);
+    }
+    int p = FindTabIndexRow(table, static_cast<std::int16_t>(*current));
+    if (p < 0) {
+        return nullptr;
+    }
+    const int last = static_cast<int>(table.size()) - 1;
+    if (direction < 0) {
+        p = p > 0 ? p - 1 : last;
+    } else {
+        p = p < last ? p + 1 : 0;
+    }
+    return form->Controls(table[p][0]);
 }
 
 void SetFocusSafe(IControl* control) {
-    if (control == nullptr) {
-        return;
-    }
-    try {
+    if (control != nullptr) {
         control->SetFocus();  // a disabled or hidden target refuses; the focus stays put
-    } catch (...) {
     }
 }
 
 void SelectAllOnFocus(IInputEnvironment& env) {
-    try {
-        IControl* box = ActiveControl(env);
-        if (box == nullptr || box->ClassName() != kTextBox) {
-            return;
-        }
-        // A click into the box holds the capture on it and places the caret itself.
-        const WindowHandle capture = env.GetCapture();
-        if (capture != 0 && capture == box->hWnd()) {
-            return;
-        }
-        const std::optional<std::u16string> text = box->Text();
-        if (!text) {
-            return;
-        }
+    IControl* box = ActiveControl(env);
+    if (box == nullptr || box->ClassName() != kTextBox) {
+        return;
+    }
+    // A click into the box holds the capture on it and places the caret itself.
+    const WindowHandle capture = env.GetCapture();
+    if (capture != 0 && capture == box->hWnd()) {
+        return;
+    }
+    if (const std::optional<std::u16string> text = box->Text()) {
         box->SetSelStart(0);
         box->SetSelLength(ClampToInt(text->size()));
-    } catch (...) {
     }
 }
 
@@ -502,202 +357,149 @@ void ConvertBoxText(IInputEnvironment& env, std::int32_t mode, IControl* box) {
     if (mode != vbNarrow) {
         return;
     }
-    try {
-        std::int16_t direction = 0;
-        box = GetTabOrderControl(env, direction, box);
-        if (box == nullptr) {
-            return;
-        }
-        const std::u16string className = box->ClassName();
-        if (!IsBoxClass(className) || (className == kComboBox && box->style() == kDropDownList)) {
-            return;
-        }
-        const std::optional<int> selStart = box->SelStart();
-        const std::optional<int> selLength = box->SelLength();
-        const std::optional<std::u16string> text = box->Text();
-        if (!selStart || !selLength || !text) {
-            return;
-        }
-        std::u16string converted = ToNarrow(*text);
-        // Writing back an unchanged text would only raise another Change.
-        if (converted == *text) {
-            return;
-        }
+    std::int16_t direction = 0;
+    box = GetTabOrderControl(env, direction, box);
+    if (box == nullptr) {
+        return;
+    }
+    const std::u16string className = box->ClassName();
+    if (!IsBoxClass(className) || (className == kComboBox && box->style() == kDropDownList)) {
+        return;
+    }
+    const std::optional<int> selStart = box->SelStart();
+    const std::optional<int> selLength = box->SelLength();
+    const std::optional<std::u16string> text = box->Text();
+    if (!selStart || !selLength || !text) {
+        return;
+    }
+    const std::u16string converted = ToNarrow(*text);
+    // Writing back an unchanged text would only raise another Change.
+    if (converted != *text) {
         box->SetText(converted);
         box->SetSelStart(*selStart);
         box->SetSelLength(*selLength);
-    } catch (...) {
     }
 }
 
 void FilterKeyAscii(IInputEnvironment& env, std::int32_t& KeyAscii,
                     std::initializer_list<std::u16string_view> entries) {
-    try {
-        const std::span<const std::u16string_view> list(entries.begin(), entries.size());
-        if (!list.empty()) {
-            const std::optional<std::u16string> character = CharacterOf(KeyAscii);
-            if (character && IsTextInCharList(*character, list)) {
+    const std::span<const std::u16string_view> list(entries.begin(), entries.size());
+    if (KeyAscii >= 0 && KeyAscii <= 0x10FFFF && IsAllowed(list, static_cast<char32_t>(KeyAscii))) {
+        return;
+    }
+    switch (KeyAscii) {
+        case kCtrlC:
+        case kBackspace:
+        case kTab:
+        case kCtrlEnter:
+        case kEnter:
+            return;
+        case kCtrlV:
+            if (IsTextInCharList(env.ClipboardText(), list)) {
                 return;
             }
-        }
-        switch (KeyAscii) {
-            case kCtrlC:
-            case kBackspace:
-            case kTab:
-            case kCtrlEnter:
-            case kEnter:
-                return;
-            case kCtrlV:
-                if (!list.empty() && IsTextInCharList(env.ClipboardText(), list)) {
-                    return;
-                }
-                break;
-            default:
-                break;
-        }
-        KeyAscii = 0;
-    } catch (...) {
-        KeyAscii = 0;
+            break;
+        default:
+            break;
     }
+    KeyAscii = 0;
 }
 
 void MoveFocusOnArrowKey(IInputEnvironment& env, std::int16_t KeyCode) {
-    try {
-        IControl* control = ActiveControl(env);
-        if (control == nullptr) {
-            return;
+    using namespace KeyCodes;
+    IControl* control = ActiveControl(env);
+    if (control == nullptr) {
+        return;
+    }
+    const std::u16string className = control->ClassName();
+    bool backward = false;
+    bool forward = false;
+    if (className == kTextBox) {
+        backward = KeyCode == vbKeyLeft || KeyCode == vbKeyUp;
+        forward = KeyCode == vbKeyRight || KeyCode == vbKeyDown;
+    } else if (IsComboClass(className) && control->style() != kDropDownList) {
+        // Up and Down belong to the combo box's list.
+        backward = KeyCode == vbKeyLeft;
+        forward = KeyCode == vbKeyRight;
+    }
+    const std::optional<int> selLength = control->SelLength();
+    const std::optional<int> selStart = control->SelStart();
+    if ((!backward && !forward) || selLength != 0 || !selStart) {
+        return;
+    }
+    std::int16_t direction = 0;
+    if (backward && *selStart == 0) {
+        direction = -1;
+    } else if (forward) {
+        const std::optional<std::u16string> text = control->Text();
+        if (text && static_cast<std::size_t>(*selStart) == text->size()) {
+            direction = 1;
         }
-        const std::u16string className = control->ClassName();
-        bool backward = false;
-        bool forward = false;
-        if (className == kTextBox) {
-            backward = KeyCode == kVbKeyLeft || KeyCode == kVbKeyUp;
-            forward = KeyCode == kVbKeyRight || KeyCode == kVbKeyDown;
-        } else if (IsComboClass(className) && control->style() != kDropDownList) {
-            // Up and Down belong to the combo box's list.
-            backward = KeyCode == kVbKeyLeft;
-            forward = KeyCode == kVbKeyRight;
-        }
-        if (!backward && !forward) {
-            return;
-        }
-        const std::optional<int> selLength = control->SelLength();
-        const std::optional<int> selStart = control->SelStart();
-        if (!selLength || *selLength != 0 || !selStart) {
-            return;
-        }
-        std::int16_t direction = 0;
-        if (backward && *selStart == 0) {
-            direction = -1;
-        } else if (forward) {
-            const std::optional<std::u16string> text = control->Text();
-            if (text && static_cast<std::size_t>(*selStart) == text->size()) {
-                direction = 1;
-            }
-        }
-        if (direction != 0) {
-            SetFocusSafe(Neighbour(env, direction, control));
-        }
-    } catch (...) {
+    }
+    if (direction != 0) {
+        SetFocusSafe(Neighbour(env, direction, control));
     }
 }
 
 void MoveFocusOnEnter(IInputEnvironment& env, std::int32_t& KeyAscii) {
-    if (KeyAscii != kEnter) {
-        return;
-    }
-    KeyAscii = 0;
-    try {
+    if (KeyAscii == kEnter) {
+        KeyAscii = 0;
         SetFocusSafe(Neighbour(env, 1, nullptr));
-    } catch (...) {
     }
 }
 
 void ClampNumericText(IInputEnvironment& env, double lower, double upper, IControl* box) {
-    try {
-        std::int16_t direction = 0;
-        box = GetTabOrderControl(env, direction, box);
-        if (box == nullptr || !IsBoxClass(box->ClassName())) {
-            return;
-        }
-        if (std::isnan(lower)) {
-            lower = 0;
-        }
-        if (std::isnan(upper)) {
-            upper = 0;
-        }
-        const std::optional<std::u16string> text = box->Text();
-        if (!text) {
-            return;
-        }
-        const double original = NumberScanner(*text).Read();
-        double value = original;
-        if (value < lower) {
-            value = lower;
-        }
-        if (value > upper) {
-            value = upper;
-        }
-        // "0255" and "12.7" are in range as they stand: only a value that changed is written.
-        if (value == original || !std::isfinite(value)) {
-            return;
-        }
-        const std::u16string corrected = FormatNumber(value);
-        if (corrected.empty()) {
-            return;
-        }
-        box->SetText(corrected);
-        box->SetSelStart(0);
-        box->SetSelLength(ClampToInt(corrected.size()));
-    } catch (...) {
+    std::int16_t direction = 0;
+    box = GetTabOrderControl(env, direction, box);
+    if (box == nullptr || !IsBoxClass(box->ClassName())) {
+        return;
     }
+    const std::optional<std::u16string> text = box->Text();
+    if (!text) {
+        return;
+    }
+    const double original = ReadNumber(*text);
+    // A NaN bound counts as 0.
+    const double value =
+        std::min(std::max(original, std::isnan(lower) ? 0 : lower), std::isnan(upper) ? 0 : upper);
+    // "0255" and "12.7" are in range as they stand: only a value that changed is written.
+    if (value == original || !std::isfinite(value)) {
+        return;
+    }
+    const std::u16string corrected = FormatNumber(value);
+    box->SetText(corrected);
+    box->SetSelStart(0);
+    box->SetSelLength(ClampToInt(corrected.size()));
 }
 
 bool IsTextInCharList(std::u16string_view text, std::span<const std::u16string_view> list) {
-    try {
-        std::vector<CharRange> ranges;
-        ranges.reserve(list.size());
-        for (const std::u16string_view entry : list) {
-            if (const std::optional<CharRange> range = EntryRange(entry)) {
-                ranges.push_back(*range);
-            }
-        }
-        if (text.empty()) {
-            return IsAllowed(ranges, 0);
-        }
-        for (std::size_t i = 0; i < text.size();) {
-            if (!IsAllowed(ranges, NextCodePoint(text, i))) {
-                return false;
-            }
-        }
-        return true;
-    } catch (...) {
-        return false;
+    if (text.empty()) {
+        return IsAllowed(list, 0);
     }
+    for (std::size_t i = 0; i < text.size();) {
+        if (!IsAllowed(list, NextCodePoint(text, i))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::u16string ToNarrow(const std::u16string& text) {
     // Pure ASCII has no wide forms; this also spares loading the transliterator at start-up.
-    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+    if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; }) ||
+        text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         return text;
     }
-    if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+    const icu::Transliterator* transliterator = NarrowingTransliterator();
+    if (transliterator == nullptr) {
         return text;
     }
-    try {
-        const icu::Transliterator* transliterator = NarrowingTransliterator();
-        if (transliterator == nullptr) {
-            return text;
-        }
-        icu::UnicodeString converted(text.data(), static_cast<std::int32_t>(text.size()));
-        transliterator->transliterate(converted);
-        if (converted.isBogus()) {
-            return text;
-        }
-        return std::u16string(converted.getBuffer(), static_cast<std::size_t>(converted.length()));
-    } catch (...) {
+    icu::UnicodeString converted(text.data(), static_cast<std::int32_t>(text.size()));
+    transliterator->transliterate(converted);
+    if (converted.isBogus()) {
         return text;
     }
+    return std::u16string(converted.getBuffer(), static_cast<std::size_t>(converted.length()));
 }
 
 }  // namespace vitrel::modTxtBoxUtl

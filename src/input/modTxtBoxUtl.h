@@ -20,7 +20,8 @@ class IInputEnvironment;
 /// arrow keys moving through the tab order, typed characters restricted to an allowed list,
 /// full-width input folded to half-width, numeric boxes kept inside a range. Stateless: every
 /// call reads the controls afresh. Without an explicit control, a procedure works on the
-/// active control of the active form. No procedure throws: a failure leaves things as they are.
+/// active control of the active form. A control that lacks a property a procedure needs (the
+/// property reads as nullopt) is left as it is.
 ///
 /// Boxes are recognised by class name: "TextBox", "ComboBox" and "TextBoxComboBox".
 /// Characters are compared by Unicode code point (a surrogate pair is one character).

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "notation/HexDigit.h"
 #include "notation/modVitrel.h"
 
 namespace vitrel::ColorStringRules {
@@ -30,19 +31,6 @@ char16_t ToUpper(char16_t c) {
 
 char16_t ToLower(char16_t c) {
     return IsUpper(c) ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-int HexDigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    return -1;
 }
 
 // "#" and three pairs of hexadecimal digits, nothing else.

@@ -18,6 +18,7 @@ struct NotationOptions {
     std::int16_t nameBox = 1;  // CckColStr: 0 unticked, 1 ticked, 2 greyed
     LetterCase letterCase = LetterCase::Upper;
     Quotation quotation = Quotation::None;
+    friend bool operator==(const NotationOptions&, const NotationOptions&) = default;
 };
 
 struct Rgb {

@@ -10,20 +10,6 @@
 
 namespace vitrel::modVitrel {
 
-namespace tables {
-
-const TableEntry* Find(std::span<const TableEntry> table, std::string_view key) {
-    const auto it = std::lower_bound(
-        table.begin(), table.end(), key,
-        [](const TableEntry& entry, std::string_view wanted) { return entry.key < wanted; });
-    if (it == table.end() || it->key != key) {
-        return nullptr;
-    }
-    return &*it;
-}
-
-}  // namespace tables
-
 namespace {
 
 // No key of either table is longer than this; longer texts are misses without further work.
@@ -59,13 +45,11 @@ bool ToKey(std::u16string_view text, std::string& key) {
 }
 
 // The data as text, one character per byte, cut before the first NUL.
-std::u16string DataText(std::span<const unsigned char> data) {
+std::u16string DataText(std::string_view data) {
+    data = data.substr(0, data.find('\0'));
     std::u16string text;
-    for (const unsigned char byte : data) {
-        if (byte == 0) {
-            break;
-        }
-        text.push_back(static_cast<char16_t>(byte));
+    for (const char byte : data) {
+        text.push_back(static_cast<unsigned char>(byte));
     }
     return text;
 }

@@ -2,131 +2,67 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "platform/SettingsText.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <system_error>
 
 namespace vitrel::SettingsText {
 namespace {
 
 std::string_view TrimSpaces(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
     }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
-// "&H1F" or "&O17": whole numbers only. Hexadecimal of four (eight) digits wraps like a
-// 16-bit (32-bit) pattern would, which callers do not rely on; we keep it plain and positive.
-std::optional<double> ParsePrefixed(std::string_view text) {
-    if (text.size() < 3 || text[0] != '&') {
+// The whole of text must be the number: from_chars stopping early means junk follows.
+template <typename Number, typename... Base>
+std::optional<Number> WholeText(std::string_view text, Base... base) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, base...);
+    if (error != std::errc{} || stop != end) {
         return std::nullopt;
-    }
-    const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
-    const int base = kind == 'H' ? 16 : kind == 'O' ? 8 : 0;
-    if (base == 0) {
-        return std::nullopt;
-    }
-    double value = 0;
-    for (char c : text.substr(2)) {
-        int digit = -1;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
-            digit = std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
-        }
-        if (digit < 0 || digit >= base) {
-            return std::nullopt;
-        }
-        value = value * base + digit;
-        if (value > 1e12) {
-            return std::nullopt;
-        }
     }
     return value;
 }
 
-// Sign, digits, an optional fraction and an optional exponent; nothing else.
-std::optional<double> ParseDecimal(std::string_view text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    double value = 0;
-    int digits = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        value = value * 10 + (text[i] - '0');
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        double scale = 0.1;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-            value += (text[i] - '0') * scale;
-            scale /= 10;
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            negativeExponent = text[i] == '-';
-            ++i;
-        }
-        int exponent = 0;
-        int exponentDigits = 0;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-            if (exponent < 1000) {
-                exponent = exponent * 10 + (text[i] - '0');
-            }
-            ++i;
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
-        value *= std::pow(10.0, negativeExponent ? -exponent : exponent);
-    }
-    if (i != text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
-}
-
+// Sign, digits, fraction and exponent, or "&H1F" / "&O17". A value beyond what a double
+// holds, either way, does not convert.
 std::optional<double> ParseNumber(std::string_view text) {
     text = TrimSpaces(text);
-    if (text.empty()) {
+    if (text.size() > 2 && text.starts_with('&')) {
+        // Plain and positive: four (eight) hexadecimal digits do not wrap to a negative
+        // 16-bit (32-bit) value, which callers do not rely on.
+        const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[1])));
+        const int base = kind == 'H' ? 16 : kind == 'O' ? 8 : 0;
+        if (base == 0) {
+            return std::nullopt;
+        }
+        const auto whole = WholeText<std::uint64_t>(text.substr(2), base);
+        return whole ? std::optional<double>(static_cast<double>(*whole)) : std::nullopt;
+    }
+    // from_chars takes no "+", and it takes "inf" and "nan": a digit or point must follow the
+    // sign.
+    const bool plus = text.starts_with('+');
+    const std::size_t body = plus || text.starts_with('-') ? 1 : 0;
+    if (text.size() <= body ||
+        !(std::isdigit(static_cast<unsigned char>(text[body])) || text[body] == '.')) {
         return std::nullopt;
     }
-    if (text[0] == '&') {
-        return ParsePrefixed(text);
-    }
-    return ParseDecimal(text);
+    return WholeText<double>(text.substr(plus ? 1 : 0));
 }
 
 template <typename Int>
@@ -178,30 +114,17 @@ std::string FromBoolean(bool value) {
 }
 
 std::string FromSingle(float value) {
-    if (!std::isfinite(value)) {
-        return "0";
+    if (!std::isfinite(value) || value == 0) {
+        return "0";  // also for -0
     }
+    // Seven significant digits, trailing zeros dropped; the exponent form below 1E-04 and
+    // from 1E+07 on.
     char buffer[32];
-    const double v = value;
-    if (v == std::trunc(v) && std::fabs(v) < 1e7) {
-        std::snprintf(buffer, sizeof buffer, "%.0f", v);
-        return buffer[0] == '-' && buffer[1] == '0' && buffer[2] == '\0' ? "0" : buffer;
-    }
-    std::snprintf(buffer, sizeof buffer, "%.7G", v);
-    std::string text = buffer;
-    // Trim trailing zeros of the fraction (before any exponent) and a dangling point.
-    const std::size_t exponentAt = text.find('E');
-    std::string mantissa = text.substr(0, exponentAt);
-    std::string exponent = exponentAt == std::string::npos ? "" : text.substr(exponentAt);
-    if (mantissa.find('.') != std::string::npos) {
-        while (!mantissa.empty() && mantissa.back() == '0') {
-            mantissa.pop_back();
-        }
-        if (!mantissa.empty() && mantissa.back() == '.') {
-            mantissa.pop_back();
-        }
-    }
-    return mantissa + exponent;
+    const char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7).ptr;
+    std::string text(static_cast<const char*>(buffer), end);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
 }
 
 }  // namespace vitrel::SettingsText

@@ -12,7 +12,8 @@
 namespace vitrel::SettingsText {
 
 /// A decimal number (sign, fraction and exponent allowed, spaces around it ignored) or an
-/// "&H" / "&O" prefixed whole number, rounded half to even; nullopt outside the 16-bit range.
+/// "&H" / "&O" prefixed whole number, rounded half to even; nullopt outside the 16-bit range,
+/// and for a number beyond what a double holds either way ("1E+400", "1E-400").
 std::optional<std::int16_t> ToInt16(std::string_view text);
 /// The same, for the 32-bit range.
 std::optional<std::int32_t> ToInt32(std::string_view text);
