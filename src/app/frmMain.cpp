@@ -28,6 +28,7 @@
 #include "controls/OptionButton.h"
 #include "controls/PictureBox.h"
 #include "controls/TextBox.h"
+#include "glass/GlassSampling.h"
 #include "input/IInputEnvironment.h"
 #include "input/modTxtBoxUtl.h"
 #include "notation/ColorStringRules.h"
@@ -275,6 +276,7 @@ void frmMain::CompleteWindow() {
     mnuSepH = mnuHelp->addSeparator();
     mnuVer = item(mnuHelp, T::mnuVer, none);
 
+    connect(mnuShot, &QAction::triggered, this, [this] { mnuShot_Click(); });
     connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
     connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
     connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
@@ -307,6 +309,7 @@ void frmMain::WireEvents() {
 
     btnCpy->Click = [this] { btnCpy_Click(); };
     cmdEnd->Click = [this] { cmdEnd_Click(); };
+    cmdSnap->Click = [this] { cmdSnap_Click(); };
 }
 
 void frmMain::ApplyTabOrder() {
@@ -358,6 +361,7 @@ void frmMain::Form_Load() {
     m_VerFromMenu = false;
     m_TppY = m_services.screen.TwipsPerPixelY();
     m_TppX = m_services.screen.TwipsPerPixelX();
+    modVitrel::CutGlassHole(*this, *pctGlass);
 
     // A stored text that does not convert counts as missing: the control keeps its value.
     int channels[3] = {};
@@ -615,6 +619,19 @@ void frmMain::mnuPast_Click() {
     if (!outcome.colour && !hasPicture) {
         m_services.beep.Beep();
     }
+}
+
+void frmMain::TakeGlassSnapshot() {
+    const QPoint corner = pctGlass->mapToGlobal(pctGlass->contentsRect().topLeft());
+    ShowNewPicture(modVitrel::GrabGlassPicture(m_services.screenGrabber, corner));
+}
+
+void frmMain::cmdSnap_Click() {
+    TakeGlassSnapshot();
+}
+
+void frmMain::mnuShot_Click() {
+    TakeGlassSnapshot();
 }
 
 void frmMain::ShowNewPicture(const QImage& picture) {

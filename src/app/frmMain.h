@@ -62,6 +62,10 @@ public:
     void mnuPast_Click();
     /// Enables the paste command when the clipboard holds something it can take.
     void mnuEdit_Click();
+    /// The screen under the glass into the canvas, at zoom 1.
+    void TakeGlassSnapshot();
+    void cmdSnap_Click();
+    void mnuShot_Click();
 
     /// Runs at the end of shutdown, when every window of the program has been closed, with
     /// what went wrong storing the settings (empty when nothing did).

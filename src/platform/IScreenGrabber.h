@@ -3,20 +3,22 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
-#include <QSize>
+#include <QRect>
+#include <vector>
 
 namespace vitrel {
 
-/// Reads the pixels the screen shows, whatever window they belong to.
+/// The screens of the desktop and what they show.
 class IScreenGrabber {
 public:
     virtual ~IScreenGrabber() = default;
 
-    /// The screen's pixels in the rectangle at topLeft (global device-independent
-    /// coordinates) of the given size, one picture pixel per pixel of that size; a null image
-    /// when nothing can be read there.
-    [[nodiscard]] virtual QImage Grab(QPoint topLeft, QSize size) const = 0;
+    /// Each screen's rectangle in the desktop's device-independent coordinates.
+    [[nodiscard]] virtual std::vector<QRect> Screens() const = 0;
+    /// What the screen shows in a rectangle given in that screen's own device-independent
+    /// coordinates (0, 0 at its top-left), in the screen's device pixels (twice as many each
+    /// way on a screen scaled by 2); a null image when it cannot be read.
+    [[nodiscard]] virtual QImage Grab(int screen, const QRect& area) const = 0;
 };
 
 }  // namespace vitrel

@@ -8,23 +8,22 @@
 
 namespace vitrel {
 
-QImage QtScreenGrabber::Grab(QPoint topLeft, QSize size) const {
-    QScreen* screen = QGuiApplication::screenAt(topLeft);
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
+std::vector<QRect> QtScreenGrabber::Screens() const {
+    std::vector<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(screen->geometry());
     }
-    if (screen == nullptr) {
+    return screens;
+}
+
+QImage QtScreenGrabber::Grab(int screen, const QRect& area) const {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screen < 0 || screen >= screens.size()) {
         return {};
     }
-    const QPoint local = topLeft - screen->geometry().topLeft();
-    QImage image =
-        screen->grabWindow(0, local.x(), local.y(), size.width(), size.height()).toImage();
-    // A scaled screen hands back device pixels; the picture keeps one pixel per logical pixel.
-    if (!image.isNull() && image.size() != size) {
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    }
-    image.setDevicePixelRatio(1.0);
-    return image.convertToFormat(QImage::Format_RGB32);
+    return screens[screen]
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .toImage();
 }
 
 }  // namespace vitrel

@@ -6,11 +6,11 @@
 
 namespace vitrel {
 
-/// Grabs from the screen that holds the rectangle's top-left corner, in that screen's own
-/// coordinates.
+/// Qt's screens, grabbed one at a time in that screen's coordinates.
 class QtScreenGrabber : public IScreenGrabber {
 public:
-    [[nodiscard]] QImage Grab(QPoint topLeft, QSize size) const override;
+    [[nodiscard]] std::vector<QRect> Screens() const override;
+    [[nodiscard]] QImage Grab(int screen, const QRect& area) const override;
 };
 
 }  // namespace vitrel

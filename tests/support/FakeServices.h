@@ -126,13 +126,26 @@ public:
     void MoveFrame(QWidget& window, QPoint topLeft) override { window.move(topLeft); }
 };
 
-/// A screen whose pixels are a picture the test paints.
+/// Screens whose device pixels are pictures the test paints.
 class FakeScreenGrabber : public IScreenGrabber {
 public:
-    [[nodiscard]] QImage Grab(QPoint topLeft, QSize size) const override {
-        return pixels.copy(QRect(topLeft, size));
+    struct Screen {
+        QRect geometry;  // device-independent
+        int scale;       // device pixels per device-independent pixel
+        QImage pixels;   // device pixels
+    };
+    [[nodiscard]] std::vector<QRect> Screens() const override {
+        std::vector<QRect> rects;
+        for (const Screen& screen : screens) {
+            rects.push_back(screen.geometry);
+        }
+        return rects;
     }
-    QImage pixels;
+    [[nodiscard]] QImage Grab(int index, const QRect& area) const override {
+        const Screen& screen = screens.at(static_cast<std::size_t>(index));
+        return screen.pixels.copy(QRect(area.topLeft() * screen.scale, area.size() * screen.scale));
+    }
+    std::vector<Screen> screens;
 };
 
 /// One of each, wired into the services a window takes.

@@ -328,6 +328,34 @@ TEST_F(frmMainTest, PasteOutcomeReachesTheControls) {
     EXPECT_EQ(m_fakes.clipboard.image.size(), QSize(100, 50));
 }
 
+TEST_F(frmMainTest, SnapshotTakesTheGlassSquareFromTheScreenThatHoldsIt) {
+    // Two screens side by side; the right one is scaled by 2 and shows a pattern whose colour
+    // names its device pixel.
+    QImage left(1000, 800, QImage::Format_RGB32);
+    left.fill(Qt::red);
+    QImage right(2000, 1600, QImage::Format_RGB32);
+    for (int y = 0; y < right.height(); ++y) {
+        for (int x = 0; x < right.width(); ++x) {
+            right.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+        }
+    }
+    m_fakes.screenGrabber.screens = {{QRect(0, 0, 1000, 800), 1, left},
+                                     {QRect(1000, 0, 1000, 800), 2, right}};
+    frmMain& form = Start();
+    const QPoint glass = form.pctGlass->mapToGlobal(form.pctGlass->contentsRect().topLeft());
+    form.move(form.pos() + QPoint(1100, 100) - glass);
+    QTest::keyClick(form.txtR, Qt::Key_S, Qt::ControlModifier);
+    const QImage picture = form.pctCvsH->Image();
+    ASSERT_EQ(picture.size(), QSize(64, 64));
+    // Every picture pixel is a device pixel the screen really shows, none blended.
+    for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(63, 63), QPoint(10, 37)}) {
+        EXPECT_EQ(picture.pixel(p), qRgb((200 + 2 * p.x()) % 256, (200 + 2 * p.y()) % 256, 7));
+    }
+    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
+    EXPECT_TRUE(form.cmdUp->isEnabled() && form.cmdDwn->isEnabled());
+    EXPECT_FALSE(form.cmdRset->isEnabled());
+}
+
 TEST_F(frmMainTest, CtrlVActsOnTheStateTheEditMenuLastComputed) {
     frmMain& form = Start();
     m_fakes.clipboard.text = QStringLiteral("fuchsia");
