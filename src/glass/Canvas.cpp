@@ -6,14 +6,12 @@ namespace vitrel {
 
 void Canvas::SetPicture(const QImage& picture) {
     m_picture = picture;
-    m_zoom = 1.0F;
-    m_view = QRectF(QPointF(0, 0), QSizeF(picture.size()));
+    m_state = CanvasGeometry::Reset(picture.width(), picture.height());
     RaiseChanged();
 }
 
-void Canvas::SetView(float zoom, const QRectF& view) {
-    m_zoom = zoom;
-    m_view = view;
+void Canvas::SetState(const CanvasGeometry::ZoomState& state) {
+    m_state = state;
     RaiseChanged();
 }
 

@@ -1,0 +1,8 @@
+# SPDX-License-Identifier: MIT
+# Copyright (c) 2026 The Vitrel developers
+target_sources(vitrel_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/IColorDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/IPropertyBag.h
+    ${CMAKE_CURRENT_LIST_DIR}/ucClrComDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ucClrComDlg.h
+)
