@@ -28,7 +28,9 @@
 #include "controls/OptionButton.h"
 #include "controls/PictureBox.h"
 #include "controls/TextBox.h"
+#include "controls/ucClrComDlg.h"
 #include "glass/GlassSampling.h"
+#include "glass/PickingCursor.h"
 #include "input/IInputEnvironment.h"
 #include "input/modTxtBoxUtl.h"
 #include "notation/ColorStringRules.h"
@@ -39,6 +41,7 @@
 #include "platform/ISettingsStore.h"
 #include "platform/IWindowFrame.h"
 #include "platform/SettingsText.h"
+#include "platform/WindowRegistry.h"
 
 namespace vitrel {
 namespace {
@@ -74,6 +77,8 @@ QPixmap RawPicture(const QString& path, QSize size) {
     return QPixmap::fromImage(image.copy());
 }
 
+constexpr std::int16_t kRightButton = 2;
+
 // Client area of the window, in twips.
 constexpr int kClientWidthTwips = 7095;
 constexpr int kClientHeightTwips = 2760;
@@ -97,6 +102,10 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
     setWindowIcon(icon);
     setFont(GothicFont(9, false));
     CreateControls();
+    ucClrComDlg1 = std::make_unique<ucClrComDlg>(
+        m_services.colorDialog, [this] { return WindowRegistry::Instance().HandleOf(this); });
+    // Its design-time properties: open with the colour selected and the custom colours shown.
+    ucClrComDlg1->ReadProperties(MemoryPropertyBag({{"Flags", std::int16_t{3}}}));
     CreateMenus();
     WireEvents();
     // Not resizable: the window manager then offers neither maximising nor resize grips.
@@ -281,6 +290,18 @@ void frmMain::CompleteWindow() {
     connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
     connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    // cmdRset is the window's cancel button: Esc clicks it while it is enabled.
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, [this] {
+        if (cmdRset->isEnabled()) {
+            cmdRset->click();
+        }
+    });
+    m_pickingCursor = PickingCursor();
+    pctCvs->setCursor(m_pickingCursor);
     ApplyTabOrder();
 }
 
@@ -310,6 +331,17 @@ void frmMain::WireEvents() {
     btnCpy->Click = [this] { btnCpy_Click(); };
     cmdEnd->Click = [this] { cmdEnd_Click(); };
     cmdSnap->Click = [this] { cmdSnap_Click(); };
+    cmdUp->Click = [this] { cmdUp_Click(); };
+    cmdDwn->Click = [this] { cmdDwn_Click(); };
+    cmdRset->Click = [this] { cmdRset_Click(); };
+    Image1->MouseDown = [this](std::int16_t b, std::int16_t s, float x, float y) {
+        Image1_MouseDown(b, s, x, y);
+    };
+    Image1->MouseMove = [this](std::int16_t b, std::int16_t s, float x, float y) {
+        Image1_MouseMove(b, s, x, y);
+    };
+    pctPlt->DblClick = [this] { pctPlt_DblClick(); };
+    Command1->Click = [this] { Command1_Click(); };
 }
 
 void frmMain::ApplyTabOrder() {
@@ -636,20 +668,88 @@ void frmMain::mnuShot_Click() {
 
 void frmMain::ShowNewPicture(const QImage& picture) {
     m_canvas.SetPicture(picture);
-    cmdDwn->setEnabled(true);
-    cmdUp->setEnabled(true);
-    cmdRset->setEnabled(false);
 }
 
 void frmMain::ShowCanvas() {
     // Image1 shows the canvas's view; pctCvsH holds its picture at 1:1, its inner area the
     // picture's size.
-    if (!m_canvas.Picture().isNull() && pctCvsH != nullptr) {
-        Image1->SetPicture(m_canvas.Picture());
-        pctCvsH->SetClientSize(m_canvas.Picture().size());
-        pctCvsH->SetPicture(m_canvas.Picture());
+    const QImage& picture = m_canvas.Picture();
+    if (!picture.isNull()) {
+        Image1->SetPicture(picture);
+        if (pctCvsH != nullptr) {
+            pctCvsH->SetClientSize(picture.size());
+            pctCvsH->SetPicture(picture);
+        }
     }
-    Image1->setGeometry(m_canvas.View().toRect());
+    const CanvasGeometry::ZoomState& state = m_canvas.State();
+    Image1->setGeometry(
+        QRectF(state.image.Left, state.image.Top, state.image.Width, state.image.Height).toRect());
+    cmdUp->setEnabled(state.buttons.up);
+    cmdDwn->setEnabled(state.buttons.down);
+    cmdRset->setEnabled(state.buttons.reset);
+}
+
+void frmMain::cmdUp_Click() {
+    m_canvas.SetState(CanvasGeometry::ZoomIn(m_canvas.State()));
+}
+
+void frmMain::cmdDwn_Click() {
+    m_canvas.SetState(CanvasGeometry::ZoomOut(m_canvas.State()));
+}
+
+void frmMain::cmdRset_Click() {
+    const QSize natural = Image1->Picture().size();
+    m_canvas.SetState(CanvasGeometry::Reset(natural.width(), natural.height()));
+}
+
+void frmMain::Image1_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, float X, float Y) {
+    m_TppX = m_services.screen.TwipsPerPixelX();
+    m_TppY = m_services.screen.TwipsPerPixelY();
+    if ((Button & kRightButton) != 0) {
+        pctCvs->setCursor(Qt::SizeAllCursor);
+        m_grabPoint = CanvasGeometry::PointerPixel(X, Y, m_TppX, m_TppY);
+        return;
+    }
+    pctCvs->setCursor(m_pickingCursor);
+    CompleteWindow();
+    // Before any picture this reads the blank surface: the canvas background.
+    const QImage source = pctCvsH->Image();
+    const auto pixel = CanvasGeometry::PickSourcePixel(X, Y, m_TppX, m_TppY, m_canvas.Zoom(),
+                                                       source.width(), source.height());
+    if (pixel) {
+        const QRgb colour = source.pixel(pixel->x, pixel->y);
+        SetCurrentColor(qRed(colour), qGreen(colour), qBlue(colour));
+    }
+}
+
+void frmMain::Image1_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, float X, float Y) {
+    if ((Button & kRightButton) == 0 || pctCvs->cursor().shape() != Qt::SizeAllCursor) {
+        pctCvs->setCursor(m_pickingCursor);
+        m_panLock = false;
+        return;
+    }
+    if (m_panLock) {
+        return;
+    }
+    m_panLock = true;
+    CanvasGeometry::ZoomState state = m_canvas.State();
+    state.image =
+        CanvasGeometry::PanStep(state.image, m_grabPoint,
+                                CanvasGeometry::PointerPixel(X, Y, m_TppX, m_TppY), m_TppX, m_TppY);
+    m_canvas.SetState(state);
+    m_panLock = false;
+}
+
+void frmMain::pctPlt_DblClick() {
+    // Any failure of the dialog ends the operation without a change; the control reports none.
+    ucClrComDlg1->SetColor(static_cast<std::int32_t>(PreviewColor()));
+    ucClrComDlg1->ShowColor();
+    const std::int32_t c = ucClrComDlg1->Color();
+    SetCurrentColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+void frmMain::Command1_Click() {
+    pctPlt_DblClick();
 }
 
 void frmMain::mnuEdit_Click() {

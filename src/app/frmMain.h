@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Vitrel developers
 #pragma once
 
+#include <QCursor>
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,7 @@ class Label;
 class OptionButton;
 class PictureBox;
 class TextBox;
+class ucClrComDlg;
 class WindowPlacement;
 
 /// The one working window: the channel editor of the current colour, the preview, the
@@ -115,6 +117,7 @@ public:
     OptionButton* Option6;
     CommandButton* cmdEnd;
     PictureBox* pctCvsH = nullptr;
+    std::unique_ptr<ucClrComDlg> ucClrComDlg1;
 
     QMenu* mnuFile;
     QAction* mnuExit = nullptr;
@@ -173,6 +176,15 @@ private:
     /// A new picture in the canvas: zoom 1 at the top-left, zoom buttons as after a snapshot.
     void ShowNewPicture(const QImage& picture);
     void ShowCanvas();
+    void cmdUp_Click();
+    void cmdDwn_Click();
+    void cmdRset_Click();
+    void Image1_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void Image1_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
+
+    // Colour dialog
+    void pctPlt_DblClick();
+    void Command1_Click();
 
     // Notation option couplings
     void Option3_Click();
@@ -190,6 +202,9 @@ private:
     std::int16_t m_TppY = 15;
     bool m_VerFromMenu = false;
     Canvas m_canvas;
+    CanvasGeometry::PixelPoint m_grabPoint;  // where a right-button drag began
+    bool m_panLock = false;
+    QCursor m_pickingCursor;
     std::unique_ptr<WindowPlacement> m_placement;
     bool m_framed = false;
     bool m_closing = false;

@@ -10,12 +10,21 @@
 #include "platform/DisplayCheck.h"
 #include "platform/QtBeep.h"
 #include "platform/QtClipboard.h"
+#include "platform/QtColorDialog.h"
 #include "platform/QtMessageBox.h"
 #include "platform/QtScreen.h"
 #include "platform/QtScreenGrabber.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtWindowFrame.h"
 #include "platform/UnixSignalWatcher.h"
+
+#ifdef VITREL_LSAN_SUPPRESSIONS
+// Read by LeakSanitizer at start: the sanitizer build finds its suppressions without help from
+// the environment. LSAN_OPTIONS still adds to or overrides this.
+extern "C" const char* __lsan_default_options() {
+    return "suppressions='" VITREL_LSAN_SUPPRESSIONS "'";
+}
+#endif
 
 int main(int argc, char* argv[]) {
     // A request to end that comes before the window exists waits for the signal watcher,
@@ -39,8 +48,9 @@ int main(int argc, char* argv[]) {
     vitrel::QtClipboard clipboard;
     vitrel::QtWindowFrame windowFrame;
     vitrel::QtScreenGrabber screenGrabber;
-    vitrel::AppServices services{settings,  screen,      beep,         messageBox,
-                                 clipboard, windowFrame, screenGrabber};
+    vitrel::QtColorDialog colorDialog;
+    vitrel::AppServices services{settings,  screen,      beep,          messageBox,
+                                 clipboard, windowFrame, screenGrabber, colorDialog};
     vitrel::QtInputEnvironment input(clipboard);
 
     vitrel::frmMain form(services, input);

@@ -5,6 +5,7 @@
 namespace vitrel {
 
 class IBeep;
+class IColorDialog;
 class IClipboard;
 class IMessageBox;
 class IScreen;
@@ -21,6 +22,7 @@ struct AppServices {
     IClipboard& clipboard;
     IWindowFrame& windowFrame;
     IScreenGrabber& screenGrabber;
+    IColorDialog& colorDialog;
 };
 
 }  // namespace vitrel

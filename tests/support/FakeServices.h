@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/IColorDialog.h"
 #include "platform/AppServices.h"
 #include "platform/IBeep.h"
 #include "platform/IClipboard.h"
@@ -148,6 +149,22 @@ public:
     std::vector<Screen> screens;
 };
 
+/// A colour dialog the test answers: the colour it confirms, or a cancel.
+class ScriptedColorDialog : public IColorDialog {
+public:
+    bool ChooseColor(Request& request) override {
+        seen = request;
+        if (answer) {
+            request.color = *answer;
+        }
+        return answer.has_value();
+    }
+    [[nodiscard]] std::int32_t ExtendedError() const override { return 0; }
+
+    std::optional<std::int32_t> answer;  // nullopt: the user cancels
+    Request seen;
+};
+
 /// One of each, wired into the services a window takes.
 struct FakeServices {
     FakeSettingsStore settings;
@@ -157,7 +174,9 @@ struct FakeServices {
     FakeClipboard clipboard;
     QtOwnWindowFrame windowFrame;
     FakeScreenGrabber screenGrabber;
-    AppServices services{settings, screen, beep, messageBox, clipboard, windowFrame, screenGrabber};
+    ScriptedColorDialog colorDialog;
+    AppServices services{settings,  screen,      beep,          messageBox,
+                         clipboard, windowFrame, screenGrabber, colorDialog};
 };
 
 }  // namespace vitrel::testing

@@ -19,6 +19,7 @@
 #include "controls/PictureBox.h"
 #include "controls/QtInputEnvironment.h"
 #include "controls/TextBox.h"
+#include "platform/WindowRegistry.h"
 
 namespace vitrel {
 namespace {
@@ -354,6 +355,54 @@ TEST_F(frmMainTest, SnapshotTakesTheGlassSquareFromTheScreenThatHoldsIt) {
     EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
     EXPECT_TRUE(form.cmdUp->isEnabled() && form.cmdDwn->isEnabled());
     EXPECT_FALSE(form.cmdRset->isEnabled());
+}
+
+TEST_F(frmMainTest, CanvasZoomsPicksAndPans) {
+    QImage screen(250, 250, QImage::Format_RGB32);
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            screen.setPixel(x, y, qRgb(x, y, 9));
+        }
+    }
+    m_fakes.screenGrabber.screens = {{QRect(0, 0, 250, 250), 1, screen}};
+    frmMain& form = Start();
+    const QPoint glass = form.pctGlass->mapToGlobal(form.pctGlass->contentsRect().topLeft());
+    form.move(form.pos() + QPoint(100, 100) - glass);
+    form.cmdSnap->click();
+    form.cmdUp->click();
+    EXPECT_EQ(form.Image1->geometry(), QRect(-32, -32, 128, 128));
+    EXPECT_TRUE(form.cmdRset->isEnabled());
+
+    // At zoom 2 the displayed pixel (40, 41) of Image1 is the source pixel (20, 20).
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(40, 41));
+    EXPECT_EQ(Channels(), "120 120 9 / 120 120 9");
+    // A right press picks nothing; dragging 30 pixels away creeps the picture 2 pixels a step.
+    QTest::mousePress(form.Image1, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(form.pctCvs->cursor().shape(), Qt::SizeAllCursor);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(40, 10), form.Image1->mapToGlobal(QPointF(40, 10)),
+                     Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(form.Image1, &drag);
+    EXPECT_EQ(form.Image1->geometry(), QRect(-30, -32, 128, 128));
+    EXPECT_EQ(Channels(), "120 120 9 / 120 120 9");
+
+    QTest::keyClick(form.txtR, Qt::Key_Escape);  // the cancel button resets the zoom
+    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
+    EXPECT_FALSE(form.cmdRset->isEnabled());
+}
+
+TEST_F(frmMainTest, ColourDialogStartsFromThePreviewAndSetsItsAnswer) {
+    frmMain& form = Start();
+    form.SetCurrentColor(1, 2, 3);
+    form.txtR->setText(QStringLiteral("001"));
+    form.Command1->click();  // cancelled: the same colour again, texts in plain decimal
+    EXPECT_EQ(m_fakes.colorDialog.seen.color, 0x030201);
+    EXPECT_EQ(m_fakes.colorDialog.seen.flags, 3);
+    EXPECT_EQ(m_fakes.colorDialog.seen.owner, WindowRegistry::Instance().HandleOf(&form));
+    EXPECT_EQ(Channels(), "1 2 3 / 1 2 3");
+    m_fakes.colorDialog.answer = 0x0000FF;
+    QTest::mouseDClick(form.pctPlt, Qt::LeftButton);
+    EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
+    EXPECT_EQ(form.PreviewColor(), 0x0000FFU);
 }
 
 TEST_F(frmMainTest, CtrlVActsOnTheStateTheEditMenuLastComputed) {

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "platform/QtColorDialog.h"
+
+#include <QColorDialog>
+#include <QPointer>
+
+#include "platform/WindowRegistry.h"
+
+namespace vitrel {
+namespace {
+
+constexpr std::int32_t kStartWithColor = 0x1;  // the dialog's "RGB init" flag
+
+QColor FromValue(std::int32_t value) {
+    return {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF};
+}
+
+std::int32_t ToValue(const QColor& color) {
+    return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+}  // namespace
+
+bool QtColorDialog::ChooseColor(Request& request) {
+    m_error = 0;
+    QWidget* owner = WindowRegistry::Instance().Find(request.owner);
+    QPointer<QColorDialog> dialog = new QColorDialog(owner);
+    dialog->setOption(QColorDialog::DontUseNativeDialog);
+    // The custom colours are the dialog's, shared by every dialog of the process: seed them
+    // from this request and hand them back after.
+    for (int i = 0; i < static_cast<int>(request.customColors.size()); ++i) {
+        QColorDialog::setCustomColor(i,
+                                     FromValue(request.customColors[static_cast<std::size_t>(i)]));
+    }
+    dialog->setCurrentColor((request.flags & kStartWithColor) != 0 ? FromValue(request.color)
+                                                                   : QColor(Qt::black));
+    const bool confirmed = dialog->exec() == QDialog::Accepted;
+    if (dialog == nullptr) {
+        return false;  // its owner went away while it was open
+    }
+    for (int i = 0; i < static_cast<int>(request.customColors.size()); ++i) {
+        request.customColors[static_cast<std::size_t>(i)] = ToValue(QColorDialog::customColor(i));
+    }
+    if (confirmed) {
+        request.color = ToValue(dialog->selectedColor());
+    }
+    delete dialog;
+    return confirmed;
+}
+
+}  // namespace vitrel
