@@ -6,8 +6,6 @@
 namespace vitrel::MainWindowTexts {
 
 inline constexpr const char* Caption = "ﾋﾞﾄﾚﾙ [HP作成支援ﾂｰﾙ]";
-inline constexpr const char* LabelFont = "ＭＳ Ｐゴシック";
-inline constexpr const char* LabelFontFallback = "IPAPGothic";
 
 inline constexpr const char* Label1 = "R";
 inline constexpr const char* Label2 = "G";

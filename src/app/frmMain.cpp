@@ -52,14 +52,6 @@ QString Qs(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-QFont GothicFont(double pointSize, bool bold) {
-    QFont font;
-    font.setFamilies({Qs(T::LabelFont), Qs(T::LabelFontFallback)});
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
-
 template <class Control>
 Control* Captioned(Control* control, const char* caption) {
     control->setText(Qs(caption));
@@ -86,15 +78,15 @@ constexpr int kClientHeightTwips = 2760;
 }  // namespace
 
 frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+    : Form(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint),
       m_services(services),
       m_input(input),
       m_placement(std::make_unique<WindowPlacement>(*this, services.screen, services.windowFrame)) {
     // The layout is drawn in twips; it needs the screen's factors before anything is placed.
-    m_TppX = m_services.screen.TwipsPerPixelX();
-    m_TppY = m_services.screen.TwipsPerPixelY();
+    m_tppX = m_services.screen.TwipsPerPixelX();
+    m_tppY = m_services.screen.TwipsPerPixelY();
     setWindowTitle(Qs(T::Caption));
     QIcon icon;
     icon.addPixmap(RawPicture(QStringLiteral(":/vitrel/icon32.rgba"), QSize(32, 32)));
@@ -114,31 +106,9 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
 
 frmMain::~frmMain() = default;
 
-QRect frmMain::Twips(int left, int top, int width, int height) const {
-    return {left / m_TppX, top / m_TppY, width / m_TppX, height / m_TppY};
-}
-
-template <class Control>
-Control* frmMain::Add(Control* control, int tabIndex, int left, int top, int width, int height) {
-    control->SetTabIndex(tabIndex);
-    QRect geometry = Twips(left, top, width, height);
-    if constexpr (std::is_base_of_v<QAbstractButton, Control>) {
-        // Option buttons and check boxes drawn for a smaller system font would clip their
-        // indicator here; they grow around their middle instead.
-        const int needed = control->sizeHint().height();
-        if (geometry.height() < needed) {
-            geometry.adjust(0, -(needed - geometry.height()) / 2, 0, 0);
-            geometry.setHeight(needed);
-        }
-    }
-    control->setGeometry(geometry);
-    m_controls.push_back(control);
-    return control;
-}
-
 void frmMain::CreateControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidthTwips / m_TppX, kClientHeightTwips / m_TppY);
+    client->setFixedSize(kClientWidthTwips / m_tppX, kClientHeightTwips / m_tppY);
     setCentralWidget(client);
 
     pctGlass = Add(new PictureBox(this, client), 22, 120, 120, 1020, 1020);
@@ -210,7 +180,7 @@ void frmMain::CreateControls() {
         transparent.fill(Qt::transparent);
         Image1->SetPicture(transparent);
     }
-    m_controls.push_back(Image1);
+    AddControl(Image1);
 
     cmdUp = Add(new CommandButton(this, client), 16, 1200, 1800, 255, 255);
     cmdUp->setText(Qs(T::cmdUp));
@@ -236,9 +206,9 @@ void frmMain::CreateControls() {
     cmdEnd->setText(Qs(T::cmdEnd));
 
     for (PictureBox* box : {pctGlass, pctPlt, pctCvs}) {
-        box->SetTwipsPerPixel(m_TppX, m_TppY);
+        box->SetTwipsPerPixel(m_tppX, m_tppY);
     }
-    Image1->SetTwipsPerPixel(m_TppX, m_TppY);
+    Image1->SetTwipsPerPixel(m_tppX, m_tppY);
 }
 
 void frmMain::CreateMenus() {
@@ -257,7 +227,7 @@ void frmMain::CompleteWindow() {
     }
     // Below the client area: never seen, it only holds the canvas's source picture.
     pctCvsH = Add(new PictureBox(this, centralWidget()), 21, 120, 3360, 1020, 1020);
-    pctCvsH->SetTwipsPerPixel(m_TppX, m_TppY);
+    pctCvsH->SetTwipsPerPixel(m_tppX, m_tppY);
     pctCvsH->GotFocus = [this] { modTxtBoxUtl::SetFocusSafe(txtR); };
     pctCvsH->show();
     ShowCanvas();
@@ -344,43 +314,6 @@ void frmMain::WireEvents() {
     Command1->Click = [this] { Command1_Click(); };
 }
 
-void frmMain::ApplyTabOrder() {
-    std::vector<QWidget*> order;
-    for (IControl* control : m_controls) {
-        auto* widget = dynamic_cast<QWidget*>(control);
-        if (widget != nullptr && control->TabIndex() && control->TabStop().value_or(false)) {
-            order.push_back(widget);
-        }
-    }
-    std::stable_sort(order.begin(), order.end(), [](QWidget* a, QWidget* b) {
-        return *dynamic_cast<IControl*>(a)->TabIndex() < *dynamic_cast<IControl*>(b)->TabIndex();
-    });
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
-}
-
-int frmMain::ControlCount() const {
-    return static_cast<int>(m_controls.size());
-}
-
-IControl* frmMain::Controls(int index) const {
-    return index >= 0 && index < ControlCount() ? m_controls[static_cast<std::size_t>(index)]
-                                                : nullptr;
-}
-
-IControl* frmMain::ActiveControl() const {
-    for (QWidget* widget = QApplication::focusWidget(); widget != nullptr && widget != this;
-         widget = widget->parentWidget()) {
-        auto* control = dynamic_cast<IControl*>(widget);
-        if (control != nullptr &&
-            std::find(m_controls.begin(), m_controls.end(), control) != m_controls.end()) {
-            return control;
-        }
-    }
-    return nullptr;
-}
-
 std::optional<std::string> frmMain::ReadSetting(const char* key) const {
     return m_services.settings.GetSetting(T::SettingsApp, T::SettingsSection, key);
 }
@@ -391,8 +324,8 @@ void frmMain::SaveSetting(const char* key, const std::string& value) {
 
 void frmMain::Form_Load() {
     m_VerFromMenu = false;
-    m_TppY = m_services.screen.TwipsPerPixelY();
-    m_TppX = m_services.screen.TwipsPerPixelX();
+    m_tppY = m_services.screen.TwipsPerPixelY();
+    m_tppX = m_services.screen.TwipsPerPixelX();
     modVitrel::CutGlassHole(*this, *pctGlass);
 
     // A stored text that does not convert counts as missing: the control keeps its value.
@@ -485,8 +418,8 @@ void frmMain::Form_QueryUnload() {
         m_framed
             ? m_services.windowFrame.FrameGeometry(*this).topLeft()
             : m_placement->UnframedPosition(m_services.windowFrame.FrameGeometry(*this).topLeft());
-    SaveSetting("TOP", SettingsText::FromSingle(static_cast<float>(frame.y() * m_TppY)));
-    SaveSetting("LEFT", SettingsText::FromSingle(static_cast<float>(frame.x() * m_TppX)));
+    SaveSetting("TOP", SettingsText::FromSingle(static_cast<float>(frame.y() * m_tppY)));
+    SaveSetting("LEFT", SettingsText::FromSingle(static_cast<float>(frame.x() * m_tppX)));
     const OptionButton* options[6] = {Option1, Option2, Option3, Option4, Option5, Option6};
     for (int i = 0; i < 6; ++i) {
         SaveSetting(("OP" + std::to_string(i + 1)).c_str(),
@@ -644,8 +577,8 @@ void frmMain::mnuPast_Click() {
     const QImage picture = clipboard->Picture();
     const bool hasPicture = !picture.isNull() && picture.width() > 0 && picture.height() > 0;
     if (hasPicture) {
-        m_TppX = m_services.screen.TwipsPerPixelX();
-        m_TppY = m_services.screen.TwipsPerPixelY();
+        m_tppX = m_services.screen.TwipsPerPixelX();
+        m_tppY = m_services.screen.TwipsPerPixelY();
         ShowNewPicture(picture);
     }
     if (!outcome.colour && !hasPicture) {
@@ -703,18 +636,18 @@ void frmMain::cmdRset_Click() {
 }
 
 void frmMain::Image1_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, float X, float Y) {
-    m_TppX = m_services.screen.TwipsPerPixelX();
-    m_TppY = m_services.screen.TwipsPerPixelY();
+    m_tppX = m_services.screen.TwipsPerPixelX();
+    m_tppY = m_services.screen.TwipsPerPixelY();
     if ((Button & kRightButton) != 0) {
         pctCvs->setCursor(Qt::SizeAllCursor);
-        m_grabPoint = CanvasGeometry::PointerPixel(X, Y, m_TppX, m_TppY);
+        m_grabPoint = CanvasGeometry::PointerPixel(X, Y, m_tppX, m_tppY);
         return;
     }
     pctCvs->setCursor(m_pickingCursor);
     CompleteWindow();
     // Before any picture this reads the blank surface: the canvas background.
     const QImage source = pctCvsH->Image();
-    const auto pixel = CanvasGeometry::PickSourcePixel(X, Y, m_TppX, m_TppY, m_canvas.Zoom(),
+    const auto pixel = CanvasGeometry::PickSourcePixel(X, Y, m_tppX, m_tppY, m_canvas.Zoom(),
                                                        source.width(), source.height());
     if (pixel) {
         const QRgb colour = source.pixel(pixel->x, pixel->y);
@@ -735,7 +668,7 @@ void frmMain::Image1_MouseMove(std::int16_t Button, std::int16_t /*Shift*/, floa
     CanvasGeometry::ZoomState state = m_canvas.State();
     state.image =
         CanvasGeometry::PanStep(state.image, m_grabPoint,
-                                CanvasGeometry::PointerPixel(X, Y, m_TppX, m_TppY), m_TppX, m_TppY);
+                                CanvasGeometry::PointerPixel(X, Y, m_tppX, m_tppY), m_tppX, m_tppY);
     m_canvas.SetState(state);
     m_panLock = false;
 }

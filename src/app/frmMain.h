@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "controls/Form.h"
 #include "glass/Canvas.h"
-#include "input/IForm.h"
 #include "notation/ColorStringRules.h"
 #include "platform/AppServices.h"
 
@@ -39,7 +39,7 @@ class WindowPlacement;
 /// The one working window: the channel editor of the current colour, the preview, the
 /// canvas, the glass, the notation options and the menus. It restores its colour, position
 /// and options at start-up and stores them whenever it is closed.
-class frmMain : public QMainWindow, public IForm {
+class frmMain : public Form<QMainWindow> {
     Q_OBJECT
 public:
     frmMain(AppServices& services, IInputEnvironment& input, QWidget* parent = nullptr);
@@ -76,13 +76,8 @@ public:
     /// person: the same shutdown, but nobody is there to read a message box.
     void CloseForSystem();
 
-    // IForm
-    [[nodiscard]] int ControlCount() const override;
-    [[nodiscard]] IControl* Controls(int index) const override;
-    [[nodiscard]] IControl* ActiveControl() const override;
-
-    [[nodiscard]] std::int16_t TppX() const { return m_TppX; }
-    [[nodiscard]] std::int16_t TppY() const { return m_TppY; }
+    [[nodiscard]] std::int16_t TppX() const { return m_tppX; }
+    [[nodiscard]] std::int16_t TppY() const { return m_tppY; }
     [[nodiscard]] float CanvasZoom() const { return m_canvas.Zoom(); }
     [[nodiscard]] const Canvas& canvas() const { return m_canvas; }
 
@@ -149,10 +144,6 @@ private:
     /// picture box. Runs once, after the first frame; anything that needs them earlier calls it.
     void CompleteWindow();
     void WireEvents();
-    void ApplyTabOrder();
-    QRect Twips(int left, int top, int width, int height) const;
-    template <class Control>
-    Control* Add(Control* control, int tabIndex, int left, int top, int width, int height);
 
     std::optional<std::string> ReadSetting(const char* key) const;
     void SaveSetting(const char* key, const std::string& value);
@@ -196,10 +187,6 @@ private:
 
     AppServices& m_services;
     IInputEnvironment& m_input;
-    std::vector<IControl*> m_controls;
-
-    std::int16_t m_TppX = 15;
-    std::int16_t m_TppY = 15;
     bool m_VerFromMenu = false;
     Canvas m_canvas;
     CanvasGeometry::PixelPoint m_grabPoint;  // where a right-button drag began
