@@ -14,8 +14,9 @@ packages=(
     clang-14 libclang-rt-14-dev
     # run: the Japanese captions' font
     fonts-ipafont-gothic
-    # end-to-end tests: a real X server, a window manager, input, clipboard, screenshots
-    xvfb openbox xdotool xclip imagemagick x11-utils
+    # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
+    # manager, input, clipboard, screenshots, window geometry
+    xvfb xauth openbox xdotool xclip imagemagick x11-utils
 )
 
 missing=()
