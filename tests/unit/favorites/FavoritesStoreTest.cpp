@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "favorites/FavoritesStore.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <tuple>
+
+#include "favorites/SortDescending.h"
+#include "favorites/StdFileOperations.h"
+
+namespace vitrel {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono;
+using Bytes = std::vector<std::byte>;
+
+Bytes Of(std::initializer_list<unsigned char> values) {
+    const auto bytes = std::as_bytes(std::span(values.begin(), values.size()));
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST(FavoriteRecordTest, WritesTwoCountedStringsAndReadsWhatADamagedRecordHolds) {
+    const std::tuple<Bytes, std::u16string, std::u16string> cases[] = {
+        {Of({1,   0, 0,   0, 'A', 0, 13,  0, 0,   0, '#', 0,
+             'F', 0, 'F', 0, '0', 0, '0', 0, '0', 0, '0', 0}),
+         u"A", u"#FF0000"},
+        {Of({1, 0, 0}), u"", u""},                                        // count cut short
+        {Of({5, 0, 0, 0, 'A', 0, 'B'}), u"A", u""},                       // count past the end
+        {Of({0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 'C', 0}), u"", u"C"},    // -1: empty
+        {Of({0, 0, 0, 0x80, 1, 0, 0, 0, 'C', 0}), u"", u"C"},             // most negative
+        {Of({0xFF, 0xFF, 0xFF, 0x7F, 'A', 0}), u"A", u""},                // largest count
+        {Of({2, 0, 0, 0, 'A', 0, 'B', 1, 0, 0, 0, 'C', 0}), u"A", u"C"},  // odd byte count
+    };
+    EXPECT_EQ(WriteFavoriteRecord(u"A", u"#FF0000"), std::get<0>(cases[0]));
+    for (const auto& [bytes, name, colorText] : cases) {
+        const FavoriteRecord read = ReadFavoriteRecord(bytes);
+        EXPECT_EQ(std::tie(read.name, read.colorText), std::tie(name, colorText));
+    }
+}
+
+/// The real files, with a look at the folder after every change and halfway through every
+/// write: all that a program which died at some moment can leave behind.
+struct WatchedFiles : StdFileOperations {
+    using Std = StdFileOperations;
+    std::error_code WriteFile(const fs::path& file, std::span<const std::byte> b) override {
+        Look(Std::WriteFile(file, b.first(b.size() / 2)));
+        return Look(Std::WriteFile(file, b));
+    }
+    std::error_code Replace(const fs::path& from, const fs::path& to) override {
+        return Look(Std::Replace(from, to));
+    }
+    std::error_code Remove(const fs::path& file) override { return Look(Std::Remove(file)); }
+    std::error_code Look(std::error_code result) { return look(), result; }
+    std::function<void()> look = [] {};
+};
+
+class FavoritesStoreTest : public ::testing::Test {
+protected:
+    void TearDown() override { fs::remove_all(dir); }
+
+    const fs::path dir = fs::temp_directory_path() / ("vitrel-fav-" + std::to_string(::getpid()));
+    const fs::path folder = dir / "bin" / "Favorites";
+    const Bytes picture = Of({'B', 'M', 1});
+    const local_seconds newYearsEve = local_days{2023y / 12 / 31} + 23h + 59min + 59s;
+    WatchedFiles files;
+    FavoritesStore store{files, folder};
+};
+
+TEST_F(FavoritesStoreTest, ListsRecordsLargestFirstByCodeUnitWithShellSortGaps) {
+    EXPECT_EQ(modVitrel::ShellSortGaps(10), (std::vector<std::size_t>{4, 1}));
+    EXPECT_EQ(modVitrel::ShellSortGaps(40), (std::vector<std::size_t>{13, 4, 1}));
+    EXPECT_EQ(store.ListFavoriteFiles(), FavFiles{u""});
+    for (const char* name : {"B.dat", "a.dat", "\uFF41.dat", "\U0001F600.dat", "\xFF.dat",
+                             "20231231235959.dat", "c.dat.tmp", "d.bmp"}) {
+        std::ofstream(folder / name) << "x";
+    }
+    fs::create_directory(folder / "e.dat");
+    const FavFiles listed = store.ListFavoriteFiles();
+    EXPECT_EQ(listed, (FavFiles{u"\uFF41.dat", u"\U0001F600.dat", u"a.dat", u"B.dat",
+                                u"20231231235959.dat", u""}));
+    EXPECT_EQ(FileOfPosition(listed, 2) + FileOfPosition(listed, 6), u"B.dat");
+}
+
+TEST_F(FavoritesStoreTest, FallsBackToTheUserFolderAndReportsAFailedSave) {
+    EXPECT_EQ(ChooseFavoritesFolder(files, folder.parent_path(), dir), folder);
+    fs::remove(folder);
+    std::ofstream(folder) << "x";  // a file where the folder should be
+    EXPECT_EQ(ChooseFavoritesFolder(files, folder.parent_path(), dir), dir / "VITRELLE/Favorites");
+    EXPECT_TRUE(store.Create(u"n", u"red", picture, newYearsEve).error);
+}
+
+TEST_F(FavoritesStoreTest, AtEveryMomentOfAChangeTheFolderHoldsTheOldOrTheNewFavouriteWhole) {
+    using State = std::vector<std::pair<FavoriteRecord, Bytes>>;
+    const auto listed = [&](State state = {}) {
+        for (const std::u16string& file : store.ListFavoriteFiles()) {
+            if (const fs::path record = store.RecordPath(file); !file.empty()) {
+                state.emplace_back(store.Read(record).value(), store.ReadPicture(record));
+            }
+        }
+        return state;
+    };
+    const fs::path record = store.Create(u"赤い 花&空", u"red", picture, newYearsEve).record;
+    const State::value_type added{{u"new", u"blue"}, Of({7})};
+    State before = listed();
+    const auto change = [&](const std::function<void()>& make, const State& after) {
+        files.look = [&, after] { EXPECT_TRUE(listed() == before || listed() == after); };
+        make();
+        EXPECT_TRUE((before = listed()) == after);
+    };
+    change([&] { (void)store.Create(u"new", u"blue", Of({7}), newYearsEve); },
+           {added, {{u"赤い 花&空", u"red"}, picture}});
+    change([&] { store.Rename(record, u"renamed", u"red"); },
+           {added, {{u"renamed", u"red"}, picture}});
+    change([&] { store.DeleteFavorite(record); }, {added});
+    // Saved in the same second as the old one, the new favourite took the next one.
+    EXPECT_EQ(FileOfPosition(store.ListFavoriteFiles(), 1), u"20240101000000.dat");
+}
+
+}  // namespace
+}  // namespace vitrel
