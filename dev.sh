@@ -24,6 +24,8 @@ case "$command" in
         exec "$build_dir/bin/vitrel"
         ;;
     test)
+        # Every C++ file as .clang-format lays it out.
+        git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
         # The fuzz target needs clang, so it has a build tree of its own; a short run over its
         # seeds comes before the main suite.
         cmake --preset fuzz >/dev/null

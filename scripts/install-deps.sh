@@ -11,7 +11,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libicu-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format
     # run: the Japanese captions' font
     fonts-ipafont-gothic
     # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
