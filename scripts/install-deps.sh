@@ -16,7 +16,7 @@ packages=(
     fonts-ipafont-gothic
     # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
     # manager, input, clipboard, screenshots, window geometry
-    xvfb xauth openbox xdotool xclip imagemagick x11-utils
+    xvfb xauth openbox xdotool xclip imagemagick x11-utils x11-xserver-utils
 )
 
 missing=()

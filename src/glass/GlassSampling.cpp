@@ -35,10 +35,11 @@ QImage GrabGlassPicture(const IScreenGrabber& screens, QPoint globalTopLeft) {
             break;
         }
         // Device pixels to one pixel per device-independent pixel, by picking, never blending.
-        const QImage logical =
+        QImage logical =
             grabbed.size() == wanted.size()
                 ? grabbed
                 : grabbed.scaled(wanted.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        logical.setDevicePixelRatio(1.0);
         QPainter painter(&picture);
         painter.drawImage(wanted.topLeft() - globalTopLeft, logical);
         break;

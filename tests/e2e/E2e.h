@@ -27,7 +27,7 @@ namespace vitrel::e2e {
 using Settings = std::map<std::string, std::string>;
 
 constexpr int kTwipsPerPixel = 15;  // the server runs at 96 DPI
-constexpr QSize kScreen{1280, 1024};
+constexpr QSize kScreen{2560, 1440};
 // Inside the preview's border, the middle of the close button, the canvas's first pixel.
 constexpr QPoint kPreview{420, 42};
 constexpr QPoint kCloseButton{420, 164};
@@ -151,10 +151,14 @@ public:
     }
 
     /// Starts the program and returns once its window is shown, painted and active.
-    void Start() {
-        m_process.setProcessEnvironment(Environment());
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(VITREL_BINARY, {});
+    void Start(bool captureError = false) {
+        QProcessEnvironment environment = Environment();
+        environment.insert(extraEnvironment);
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(captureError ? QProcess::ForwardedOutputChannel
+                                                     : QProcess::ForwardedChannels);
+        const QStringList command = wrapper + QStringList(VITREL_BINARY);
+        m_process.start(command.front(), command.mid(1));
         QStringList windows;
         WaitUntil([&] {
             windows = WindowIds();
@@ -170,6 +174,20 @@ public:
         WaitUntil([this] { return Pixel(Screenshot(), kCloseButton) != Qt::black; });
     }
     void Signal(int number) const { ::kill(static_cast<pid_t>(m_process.processId()), number); }
+    [[nodiscard]] qint64 Pid() const { return m_process.processId(); }
+    /// The exit status once the program has ended, or std::nullopt while it still runs after
+    /// `milliseconds`.
+    std::optional<int> WaitForExit(int milliseconds = 10000) {
+        if (!m_process.waitForFinished(milliseconds) ||
+            m_process.exitStatus() != QProcess::NormalExit) {
+            return std::nullopt;
+        }
+        return m_process.exitCode();
+    }
+    /// What the program wrote to standard error (when started with `captureError`).
+    [[nodiscard]] QByteArray StandardError() { return m_process.readAllStandardError(); }
+    QProcessEnvironment extraEnvironment;  // added to the program's environment
+    QStringList wrapper;                   // runs the program, as `setpriv ...` does
     /// Waits for the end; a failure unless the program ended by itself with status 0.
     void ExpectCleanExit() {
         ASSERT_TRUE(m_process.waitForFinished(10000)) << "vitrel still runs";
@@ -221,7 +239,9 @@ private:
     [[nodiscard]] QPoint ToScreen(QPoint client) const {
         QRect window;
         Frame(&window);
-        return client + QPoint(window.left(), window.bottom() + 1 - 184);  // the client's height
+        // The client area is the window's bottom part, 184 pixels high at a scale of 1.
+        const int scale = extraEnvironment.value("QT_SCALE_FACTOR", "1").toInt();
+        return client * scale + QPoint(window.left(), window.bottom() + 1 - 184 * scale);
     }
 
     QTemporaryDir m_dir;

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Copyright (c) 2026 The Vitrel developers
 #
-# The X server the end-to-end tests share: Xvfb (1280 x 1024, 24 bits, 96 DPI) on a free
+# The X server the end-to-end tests share: Xvfb (2560 x 1440, 24 bits, 96 DPI) on a free
 # display, managed by openbox.
 #
 #   x-session.sh start DIR   starts both; DIR/display then holds the display name
@@ -44,7 +44,7 @@ start)
     mkdir -p "$dir"
     rm -f "$dir/number" "$dir/ready"
     # Nothing started here may keep the caller's output open: ctest waits for its end.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 2560x1440x24 -dpi 96 -nolisten tcp \
         3>"$dir/number" >"$dir/Xvfb.log" 2>&1 </dev/null &
     echo $! >"$dir/Xvfb.pid"
     wait_for -s "$dir/number"

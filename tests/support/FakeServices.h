@@ -144,7 +144,11 @@ public:
     }
     [[nodiscard]] QImage Grab(int index, const QRect& area) const override {
         const Screen& screen = screens.at(static_cast<std::size_t>(index));
-        return screen.pixels.copy(QRect(area.topLeft() * screen.scale, area.size() * screen.scale));
+        // As Qt hands them: device pixels, marked with the screen's scale.
+        QImage grabbed =
+            screen.pixels.copy(QRect(area.topLeft() * screen.scale, area.size() * screen.scale));
+        grabbed.setDevicePixelRatio(screen.scale);
+        return grabbed;
     }
     std::vector<Screen> screens;
 };
