@@ -26,11 +26,12 @@ case "$command" in
     test)
         # Every C++ file as .clang-format lays it out.
         git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
-        # The fuzz target needs clang, so it has a build tree of its own; a short run over its
-        # seeds comes before the main suite.
+        # The fuzz targets need clang, so they have a build tree of their own; a short run of
+        # each over its seeds comes before the main suite.
         cmake --preset fuzz >/dev/null
-        cmake --build build-fuzz -j2 --target vitrel_paste_fuzzer
-        ctest --test-dir build-fuzz -R PasteFuzzerShortRun --output-on-failure
+        cmake --build build-fuzz -j2 --target vitrel_paste_fuzzer vitrel_settings_fuzzer \
+            vitrel_picture_fuzzer vitrel_textbox_fuzzer vitrel_favorite-record_fuzzer
+        ctest --test-dir build-fuzz -R FuzzerShortRun --output-on-failure
         ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 300
         ;;
     bench)

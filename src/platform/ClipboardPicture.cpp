@@ -21,20 +21,36 @@ constexpr Known kKnown[] = {{"image/png", "png"},   {"image/bmp", "bmp"},
 // An uncompressed bitmap must hold every row its header announces; the decoder would fill
 // the missing rows with black instead of failing.
 bool BitmapIsWhole(const QByteArray& bytes) {
-    if (bytes.size() < 34) {
+    if (bytes.size() < 26) {
         return false;
     }
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    const quint32 pixelsAt = qFromLittleEndian<quint32>(data + 10);
-    const qint64 width = qFromLittleEndian<qint32>(data + 18);
-    const qint64 height = std::abs(qFromLittleEndian<qint32>(data + 22));
-    const qint64 bitsPerPixel = qFromLittleEndian<quint16>(data + 28);
-    const quint32 compression = qFromLittleEndian<quint32>(data + 30);
+    const qint64 pixelsAt = qFromLittleEndian<quint32>(data + 10);
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitsPerPixel = 0;
+    quint32 compression = 0;
+    if (qFromLittleEndian<quint32>(data + 14) == 12) {  // the old core header
+        width = qFromLittleEndian<quint16>(data + 18);
+        height = qFromLittleEndian<quint16>(data + 20);
+        bitsPerPixel = qFromLittleEndian<quint16>(data + 24);
+    } else if (bytes.size() >= 34) {
+        width = qFromLittleEndian<qint32>(data + 18);
+        height = std::abs(qint64{qFromLittleEndian<qint32>(data + 22)});
+        bitsPerPixel = qFromLittleEndian<quint16>(data + 28);
+        compression = qFromLittleEndian<quint32>(data + 30);
+    } else {
+        return false;
+    }
     if (compression != 0 && compression != 3) {
         return true;  // run-length coded: its length is not known in advance
     }
+    // Beyond the largest picture taken, the fields only describe a refusal.
+    if (width < 0 || width > MaxSide || height > MaxSide || bitsPerPixel > 64) {
+        return false;
+    }
     const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    return qint64{pixelsAt} + rowBytes * height <= bytes.size();
+    return pixelsAt + rowBytes * height <= bytes.size();
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+//
+// Reads arbitrary bytes as a favourite record file, and writes what it read back.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "Check.h"
+#include "favorites/FavoriteRecord.h"
+
+namespace {
+
+using vitrel::fuzz::Check;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto bytes = std::as_bytes(std::span(data, size));
+    const vitrel::FavoriteRecord read = vitrel::ReadFavoriteRecord(bytes);
+    const std::size_t textBytes = 2 * (read.name.size() + read.colorText.size());
+    Check(textBytes <= size, "the strings are no longer than the input");
+    Check(vitrel::ReadFavoriteRecord(bytes, false) == vitrel::FavoriteRecord{read.name, {}},
+          "the name does not depend on whether the colour is wanted");
+    const auto written = vitrel::WriteFavoriteRecord(read.name, read.colorText);
+    Check(written.size() == 8 + textBytes && vitrel::ReadFavoriteRecord(written) == read,
+          "a written record is its two strings and eight bytes, and reads back the same");
+    return 0;
+}
