@@ -38,6 +38,7 @@ case "$command" in
         # An X server of its own at 96 DPI; the benchmark starts openbox on it where it wants one.
         xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
             "$build_dir/tests/bench/vitrel_startup_bench" "${@:2}"
+        xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$build_dir/tests/bench/vitrel_canvas_bench"
         ;;
     *)
         echo "usage: $0 run|test|bench" >&2
