@@ -5,4 +5,9 @@ target_sources(vitrel_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/IPropertyBag.h
     ${CMAKE_CURRENT_LIST_DIR}/ucClrComDlg.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ucClrComDlg.h
+    ${CMAKE_CURRENT_LIST_DIR}/IpvSbClsWin.h
+    ${CMAKE_CURRENT_LIST_DIR}/cSbClsWin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/cSbClsWin.h
+    ${CMAKE_CURRENT_LIST_DIR}/modpvSbCls.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/modpvSbCls.h
 )
