@@ -11,3 +11,8 @@ target_sources(vitrel_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/modpvSbCls.cpp
     ${CMAKE_CURRENT_LIST_DIR}/modpvSbCls.h
 )
+target_sources(vitrel_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ISliderContainer.h
+    ${CMAKE_CURRENT_LIST_DIR}/ucSlider.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ucSlider.h
+)

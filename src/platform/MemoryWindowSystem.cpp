@@ -32,6 +32,15 @@ void MemoryWindowSystem::SetKey(int virtKey, bool down, bool toggled) {
     m_keys[virtKey] = static_cast<std::int16_t>((down ? kKeyDown : 0) | (toggled ? 1 : 0));
 }
 
+void MemoryWindowSystem::RegisterClassProcedure(std::string_view className, WNDPROC proc) {
+    if (proc != nullptr) {
+        m_classProcedures.insert_or_assign(std::string(className), proc);
+    } else if (const auto found = m_classProcedures.find(className);
+               found != m_classProcedures.end()) {
+        m_classProcedures.erase(found);
+    }
+}
+
 std::intptr_t MemoryWindowSystem::GetPropA(HWND hWnd, std::string_view name) {
     const Window* window = Find(hWnd);
     if (window == nullptr) {
@@ -113,6 +122,9 @@ HWND MemoryWindowSystem::CreateWindowExA(DWORD /*exStyle*/, std::string_view cla
     window.y = y;
     window.width = width;
     window.height = height;
+    if (const auto found = m_classProcedures.find(className); found != m_classProcedures.end()) {
+        window.proc = found->second;
+    }
     return hWnd;
 }
 

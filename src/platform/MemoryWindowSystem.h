@@ -57,6 +57,9 @@ public:
     /// Queues a message for ProcessPendingMessages.
     void Post(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     void SetKey(int virtKey, bool down, bool toggled = false);
+    /// Windows of the class created from now on start with proc instead of OwnProcedure; a
+    /// null proc takes the class back.
+    void RegisterClassProcedure(std::string_view className, WNDPROC proc);
     [[nodiscard]] HWND Focus() const { return m_focus; }
 
     [[nodiscard]] std::intptr_t GetPropA(HWND hWnd, std::string_view name) override;
@@ -83,6 +86,7 @@ private:
     std::deque<Message> m_queue;
     HWND m_focus = 0;
     std::map<int, std::int16_t> m_keys;
+    std::map<std::string, WNDPROC, std::less<>> m_classProcedures;
 };
 
 }  // namespace vitrel
