@@ -29,8 +29,11 @@
 #include "controls/PictureBox.h"
 #include "controls/TextBox.h"
 #include "controls/ucClrComDlg.h"
+#include "favorites/FavoritesMenu.h"
+#include "favorites/FavoritesStore.h"
 #include "glass/GlassSampling.h"
 #include "glass/PickingCursor.h"
+#include "glass/frmlens.h"
 #include "input/IInputEnvironment.h"
 #include "input/modTxtBoxUtl.h"
 #include "notation/ColorStringRules.h"
@@ -249,13 +252,13 @@ void frmMain::CompleteWindow() {
     mnuPast = item(mnuEdit, T::mnuPast, Qt::CTRL | Qt::Key_V);
     mnufavAdd = item(mnuFav, T::mnufavAdd, Qt::CTRL | Qt::Key_A);
     mnufavEdit = item(mnuFav, T::mnufavEdit, Qt::CTRL | Qt::Key_E);
-    mnuFavItem.push_back(mnuFav->addSeparator());
     mnuSep = item(mnuOption, T::mnuSepDetach, Qt::CTRL | Qt::Key_L);
     mnuTpc = item(mnuHelp, T::mnuTpc, none);
     mnuSepH = mnuHelp->addSeparator();
     mnuVer = item(mnuHelp, T::mnuVer, none);
 
     connect(mnuShot, &QAction::triggered, this, [this] { mnuShot_Click(); });
+    connect(mnuSep, &QAction::triggered, this, [this] { mnuSep_Click(); });
     connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
     connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
     connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
@@ -273,6 +276,20 @@ void frmMain::CompleteWindow() {
     m_pickingCursor = PickingCursor();
     pctCvs->setCursor(m_pickingCursor);
     ApplyTabOrder();
+
+    // The favourites are read once the window is on the screen: however many there are, they
+    // cost its first frame nothing.
+    m_favoritesStore =
+        std::make_unique<FavoritesStore>(m_services.files, m_services.favoritesFolder());
+    m_favorites = std::make_unique<FavoritesMenu>(
+        FavoritesMenu::Host{*this, *mnuFav, *mnufavAdd, *mnufavEdit,
+                            [this] { return ComposeColorString(); },
+                            [this] { return pctCvsH->Image(); },
+                            [this](const std::u16string& text, const QImage& picture) {
+                                RecallFavorite(text, picture);
+                            }},
+        *m_favoritesStore, m_services, m_input);
+    m_favorites->BuildFavoritesMenu();
 }
 
 void frmMain::WireEvents() {
@@ -587,8 +604,54 @@ void frmMain::mnuPast_Click() {
 }
 
 void frmMain::TakeGlassSnapshot() {
-    const QPoint corner = pctGlass->mapToGlobal(pctGlass->contentsRect().topLeft());
+    // While the lens is out, the square under the lens.
+    const PictureBox* glass =
+        mnuSep->text() != Qs(T::mnuSepDetach) && m_lens != nullptr ? m_lens->pctGlass : pctGlass;
+    const QPoint corner = glass->mapToGlobal(glass->contentsRect().topLeft());
     ShowNewPicture(modVitrel::GrabGlassPicture(m_services.screenGrabber, corner));
+}
+
+void frmMain::mnuSep_Click() {
+    if (mnuSep->text() != Qs(T::mnuSepDetach)) {
+        if (m_lens != nullptr) {
+            m_lens->close();  // its closing gives the glass back
+        }
+        return;
+    }
+    m_tppX = m_services.screen.TwipsPerPixelX();
+    m_tppY = m_services.screen.TwipsPerPixelY();
+    modVitrel::FillGlassHole(*this);
+    pctGlass->hide();
+    cmdSnap->hide();
+    m_lens = new frmlens(
+        frmlens::Host{*pctGlass, m_services.windowFrame, [this] { TakeGlassSnapshot(); },
+                      [this] { mnuExit_Click(); }, [this] { mnuCopy_Click(); },
+                      [this] {
+                          mnuEdit_Click();
+                          if (mnuPast->isEnabled()) {
+                              mnuPast_Click();
+                          }
+                      },
+                      [this] { m_favorites->mnufavAdd_Click(); },
+                      [this] { m_favorites->mnufavEdit_Click(); }, [this] { LensReturned(); }},
+        m_tppX, m_tppY);
+    m_lens->Command1->setIcon(cmdSnap->icon());
+    m_lens->Command1->setIconSize(cmdSnap->iconSize());
+    m_lens->Form_Load();
+    mnuSep->setText(Qs(T::mnuSepReturn));
+}
+
+void frmMain::LensReturned() {
+    m_lens = nullptr;
+    if (isMinimized()) {
+        showNormal();
+    }
+    m_tppX = m_services.screen.TwipsPerPixelX();
+    m_tppY = m_services.screen.TwipsPerPixelY();
+    modVitrel::CutGlassHole(*this, *pctGlass);
+    mnuSep->setText(Qs(T::mnuSepDetach));
+    pctGlass->show();
+    cmdSnap->show();
 }
 
 void frmMain::cmdSnap_Click() {
@@ -600,7 +663,27 @@ void frmMain::mnuShot_Click() {
 }
 
 void frmMain::ShowNewPicture(const QImage& picture) {
-    m_canvas.SetPicture(picture);
+    if (!picture.isNull()) {
+        m_canvas.SetPicture(picture);
+        return;
+    }
+    // An empty picture is the blank surface the canvas starts with.
+    QImage blank(64, 64, QImage::Format_RGB32);
+    blank.fill(pctCvs->BackColor());
+    m_canvas.SetPicture(blank);
+}
+
+void frmMain::RecallFavorite(const std::u16string& colorText, const QImage& picture) {
+    // A stored colour text is read as a pasted one is: its notation, then its colour.
+    const ColorStringRules::PasteOutcome outcome =
+        ColorStringRules::PasteText(colorText, Notation());
+    ApplyNotation(outcome.options);
+    if (outcome.colour) {
+        SetCurrentColor(outcome.colour->red, outcome.colour->green, outcome.colour->blue);
+    }
+    m_tppX = m_services.screen.TwipsPerPixelX();
+    m_tppY = m_services.screen.TwipsPerPixelY();
+    ShowNewPicture(picture);
 }
 
 void frmMain::ShowCanvas() {

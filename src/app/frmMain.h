@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -35,6 +36,9 @@ class PictureBox;
 class TextBox;
 class ucClrComDlg;
 class WindowPlacement;
+class FavoritesMenu;
+class frmlens;
+class FavoritesStore;
 
 /// The one working window: the channel editor of the current colour, the preview, the
 /// canvas, the glass, the notation options and the menus. It restores its colour, position
@@ -67,6 +71,9 @@ public:
     /// The screen under the glass into the canvas, at zoom 1.
     void TakeGlassSnapshot();
     void cmdSnap_Click();
+    /// Takes the glass off the main window as the lens, or puts it back.
+    void mnuSep_Click();
+    void mnuExit_Click();
     void mnuShot_Click();
 
     /// Runs at the end of shutdown, when every window of the program has been closed, with
@@ -80,6 +87,8 @@ public:
     [[nodiscard]] std::int16_t TppY() const { return m_tppY; }
     [[nodiscard]] float CanvasZoom() const { return m_canvas.Zoom(); }
     [[nodiscard]] const Canvas& canvas() const { return m_canvas; }
+    /// The Favourites menu, once the window has been completed after its first frame.
+    [[nodiscard]] FavoritesMenu* favorites() const { return m_favorites.get(); }
 
     // The controls, by the names the rest of the program knows them by.
     PictureBox* pctGlass;
@@ -124,7 +133,6 @@ public:
     QMenu* mnuFav;
     QAction* mnufavAdd = nullptr;
     QAction* mnufavEdit = nullptr;
-    std::vector<QAction*> mnuFavItem;
     QMenu* mnuOption;
     QAction* mnuSep = nullptr;
     QMenu* mnuHelp;
@@ -148,6 +156,8 @@ private:
     std::optional<std::string> ReadSetting(const char* key) const;
     void SaveSetting(const char* key, const std::string& value);
     void Form_QueryUnload();
+    /// The lens closes: the main window takes its glass back.
+    void LensReturned();
 
     // Channel entry
     void ChannelBox_GotFocus();
@@ -166,6 +176,8 @@ private:
     // Canvas
     /// A new picture in the canvas: zoom 1 at the top-left, zoom buttons as after a snapshot.
     void ShowNewPicture(const QImage& picture);
+    /// A favourite's colour text and picture made current, as the favourites menu recalls it.
+    void RecallFavorite(const std::u16string& colorText, const QImage& picture);
     void ShowCanvas();
     void cmdUp_Click();
     void cmdDwn_Click();
@@ -182,7 +194,6 @@ private:
     void CckColStr_Click();
     void CckColStr_KeyPress(std::int32_t& KeyAscii);
 
-    void mnuExit_Click();
     void cmdEnd_Click();
 
     AppServices& m_services;
@@ -193,6 +204,9 @@ private:
     bool m_panLock = false;
     QCursor m_pickingCursor;
     std::unique_ptr<WindowPlacement> m_placement;
+    std::unique_ptr<FavoritesStore> m_favoritesStore;
+    std::unique_ptr<FavoritesMenu> m_favorites;
+    QPointer<frmlens> m_lens;  // while the lens is out
     bool m_framed = false;
     bool m_closing = false;
     bool m_closedBySystem = false;

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdio>
 #include <optional>
 
+#include "app/VitrelStyle.h"
 #include "app/frmMain.h"
 #include "controls/QtInputEnvironment.h"
+#include "favorites/FavoritesStore.h"
+#include "favorites/StdFileOperations.h"
 #include "platform/AppServices.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtBeep.h"
@@ -38,6 +42,7 @@ int main(int argc, char* argv[]) {
     std::optional<vitrel::DisplayCheck::Guard> displayGuard(std::in_place);
     QApplication app(argc, argv);
     displayGuard.reset();
+    QApplication::setStyle(new vitrel::VitrelStyle);
     QApplication::setApplicationName(QStringLiteral("Vitrel"));
     QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
 
@@ -49,8 +54,15 @@ int main(int argc, char* argv[]) {
     vitrel::QtWindowFrame windowFrame;
     vitrel::QtScreenGrabber screenGrabber;
     vitrel::QtColorDialog colorDialog;
-    vitrel::AppServices services{settings,  screen,      beep,          messageBox,
-                                 clipboard, windowFrame, screenGrabber, colorDialog};
+    vitrel::StdFileOperations files;
+    const auto favoritesFolder = [&files] {
+        return vitrel::ChooseFavoritesFolder(
+            files, QCoreApplication::applicationDirPath().toStdU16String(),
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdU16String());
+    };
+    vitrel::AppServices services{settings,  screen,         beep,          messageBox,
+                                 clipboard, windowFrame,    screenGrabber, colorDialog,
+                                 files,     favoritesFolder};
     vitrel::QtInputEnvironment input(clipboard);
 
     vitrel::frmMain form(services, input);

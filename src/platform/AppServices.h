@@ -2,10 +2,14 @@
 // Copyright (c) 2026 The Vitrel developers
 #pragma once
 
+#include <filesystem>
+#include <functional>
+
 namespace vitrel {
 
 class IBeep;
 class IColorDialog;
+class IFileOperations;
 class IClipboard;
 class IMessageBox;
 class IScreen;
@@ -23,6 +27,9 @@ struct AppServices {
     IWindowFrame& windowFrame;
     IScreenGrabber& screenGrabber;
     IColorDialog& colorDialog;
+    IFileOperations& files;
+    /// Where the favourites live; asked once, after the main window is shown.
+    std::function<std::filesystem::path()> favoritesFolder;
 };
 
 }  // namespace vitrel

@@ -12,6 +12,7 @@
 #include "controls/ImageBox.h"
 #include "controls/PictureBox.h"
 #include "controls/QtInputEnvironment.h"
+#include "favorites/StdFileOperations.h"
 #include "platform/QtBeep.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtColorDialog.h"
@@ -58,8 +59,18 @@ int main(int argc, char* argv[]) {
     vitrel::QtWindowFrame windowFrame;
     vitrel::QtScreenGrabber screenGrabber;
     vitrel::QtColorDialog colorDialog;
-    vitrel::AppServices services{settings,  screen,      beep,          messageBox,
-                                 clipboard, windowFrame, screenGrabber, colorDialog};
+    vitrel::StdFileOperations files;
+    vitrel::AppServices services{
+        settings,
+        screen,
+        beep,
+        messageBox,
+        clipboard,
+        windowFrame,
+        screenGrabber,
+        colorDialog,
+        files,
+        [&home] { return std::filesystem::path(home.filePath("Favorites").toStdU16String()); }};
     vitrel::QtInputEnvironment input(clipboard);
     vitrel::frmMain form(services, input);
     form.Form_Load();

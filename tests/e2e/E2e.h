@@ -157,7 +157,7 @@ public:
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(captureError ? QProcess::ForwardedOutputChannel
                                                      : QProcess::ForwardedChannels);
-        const QStringList command = wrapper + QStringList(VITREL_BINARY);
+        const QStringList command = wrapper + QStringList(program);
         m_process.start(command.front(), command.mid(1));
         QStringList windows;
         WaitUntil([&] {
@@ -188,6 +188,8 @@ public:
     [[nodiscard]] QByteArray StandardError() { return m_process.readAllStandardError(); }
     QProcessEnvironment extraEnvironment;  // added to the program's environment
     QStringList wrapper;                   // runs the program, as `setpriv ...` does
+    QString program = VITREL_BINARY;       // a copy elsewhere has its own program folder
+    [[nodiscard]] QString Folder() const { return m_dir.path(); }
     /// Waits for the end; a failure unless the program ended by itself with status 0.
     void ExpectCleanExit() {
         ASSERT_TRUE(m_process.waitForFinished(10000)) << "vitrel still runs";

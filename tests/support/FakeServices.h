@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/IColorDialog.h"
+#include "favorites/StdFileOperations.h"
 #include "platform/AppServices.h"
 #include "platform/IBeep.h"
 #include "platform/IClipboard.h"
@@ -19,6 +20,7 @@
 #include "platform/ISettingsStore.h"
 #include "platform/IWindowFrame.h"
 
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace vitrel::testing {
@@ -179,8 +181,19 @@ struct FakeServices {
     QtOwnWindowFrame windowFrame;
     FakeScreenGrabber screenGrabber;
     ScriptedColorDialog colorDialog;
-    AppServices services{settings,  screen,      beep,          messageBox,
-                         clipboard, windowFrame, screenGrabber, colorDialog};
+    StdFileOperations files;
+    QTemporaryDir home;  // the favourites folder lies in it
+    AppServices services{
+        settings,
+        screen,
+        beep,
+        messageBox,
+        clipboard,
+        windowFrame,
+        screenGrabber,
+        colorDialog,
+        files,
+        [this] { return std::filesystem::path(home.filePath("Favorites").toStdU16String()); }};
 };
 
 }  // namespace vitrel::testing

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "FakeServices.h"
@@ -19,6 +22,8 @@
 #include "controls/PictureBox.h"
 #include "controls/QtInputEnvironment.h"
 #include "controls/TextBox.h"
+#include "favorites/FavoritesMenu.h"
+#include "glass/frmlens.h"
 #include "platform/WindowRegistry.h"
 
 namespace vitrel {
@@ -403,6 +408,80 @@ TEST_F(frmMainTest, ColourDialogStartsFromThePreviewAndSetsItsAnswer) {
     QTest::mouseDClick(form.pctPlt, Qt::LeftButton);
     EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
     EXPECT_EQ(form.PreviewColor(), 0x0000FFU);
+}
+
+TEST_F(frmMainTest, AFavouriteIsSavedListedAndRecalled) {
+    frmMain& form = Start();
+    FavoritesMenu& menu = *form.favorites();
+    EXPECT_FALSE(menu.mnuFavItem[0]->isVisible() || form.mnufavEdit->isEnabled());  // none yet
+    form.SetCurrentColor(255, 0, 0);
+    form.Option3->SetValue(true);
+    form.Option5->SetValue(true);
+    QString suggested;
+    QTimer::singleShot(0, [&suggested] {  // the add dialog, modal: a name typed, Enter
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* name = qobject_cast<QLineEdit*>(dialog->focusWidget());
+        suggested = name->selectedText();
+        name->setText(QString::fromUtf8("青&色"));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    form.mnufavAdd->trigger();
+    EXPECT_EQ(suggested, "'Red'");  // the colour string, selected
+    ASSERT_EQ(menu.mnuFavItem.size(), 2U);
+    EXPECT_EQ(menu.mnuFavItem[1]->text(), QString::fromUtf8("&1 青&色"));
+    EXPECT_TRUE(menu.mnuFavItem[0]->isVisible() && form.mnufavEdit->isEnabled());
+    const QStringList files = QDir(m_fakes.home.filePath("Favorites")).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), 2) << files.join(u' ').toStdString();
+
+    form.SetCurrentColor(1, 2, 3);
+    form.Option1->SetValue(true);
+    form.Option6->SetValue(true);
+    menu.mnuFavItem[1]->trigger();
+    EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
+    EXPECT_EQ(Options(), "001010 1");
+    EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
+}
+
+TEST_F(frmMainTest, TheLensTakesTheGlassAndGivesItBackHoweverItCloses) {
+    QImage screen(2000, 2000, QImage::Format_RGB32);
+    screen.fill(QColor(5, 6, 7));
+    m_fakes.screenGrabber.screens = {{QRect(0, 0, 2000, 2000), 1, screen}};
+    frmMain& form = Start();
+    const auto lens = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* found = dynamic_cast<frmlens*>(window);
+                found != nullptr && found->isVisible()) {
+                return found;
+            }
+        }
+        return static_cast<frmlens*>(nullptr);
+    };
+    const std::function<void()> closings[] = {
+        [&] { QTest::keyClick(lens()->Command1, Qt::Key_L, Qt::ControlModifier); },
+        [&] { lens()->close(); },  // the close box
+        [&] { form.mnuSep->trigger(); }};
+    for (const auto& closeLens : closings) {
+        form.mnuSep->trigger();
+        ASSERT_NE(lens(), nullptr);
+        EXPECT_EQ(form.mnuSep->text(), QString::fromUtf8("ﾚﾝｽﾞを戻す(&L)"));
+        EXPECT_TRUE(form.pctGlass->isHidden() && form.cmdSnap->isHidden());
+        // Only Ctrl alone with a key of the table acts.
+        QTest::keyClick(lens()->Command1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(lens()->Command1, Qt::Key_S);
+        EXPECT_FALSE(form.cmdUp->isEnabled()) << "no snapshot yet";
+        QTest::keyClick(lens()->Command1, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(form.pctCvsH->Image().pixelColor(0, 0), QColor(5, 6, 7));
+        closeLens();
+        QApplication::processEvents();
+        EXPECT_EQ(lens(), nullptr);
+        EXPECT_EQ(form.mnuSep->text(), QString::fromUtf8("ﾚﾝｽﾞを外す(&L)"));
+        EXPECT_FALSE(form.pctGlass->isHidden() || form.cmdSnap->isHidden());
+        form.cmdRset->setEnabled(false);
+        form.cmdUp->setEnabled(false);
+    }
+    form.mnuSep->trigger();
+    form.close();  // the shutdown closes the lens too
+    EXPECT_EQ(lens(), nullptr);
 }
 
 TEST_F(frmMainTest, CtrlVActsOnTheStateTheEditMenuLastComputed) {

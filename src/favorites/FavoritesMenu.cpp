@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "favorites/FavoritesMenu.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QMenu>
+#include <QString>
+#include <memory>
+
+#include "favorites/FavoriteTexts.h"
+#include "favorites/FavoritesStore.h"
+#include "favorites/frmFavAdd.h"
+#include "favorites/frmFavEdit.h"
+#include "platform/AppServices.h"
+#include "platform/ClipboardPicture.h"
+#include "platform/IBeep.h"
+#include "platform/IMessageBox.h"
+
+namespace vitrel {
+namespace {
+
+std::vector<std::byte> EncodeBitmap(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
+    return {data, data + bytes.size()};
+}
+
+}  // namespace
+
+FavoritesMenu::FavoritesMenu(Host host, FavoritesStore& store, AppServices& services,
+                             IInputEnvironment& input)
+    : m_host(host), m_store(store), m_services(services), m_input(input) {
+    mnuFavItem.push_back(m_host.mnuFav.addSeparator());
+    connect(&m_host.mnuFav, &QMenu::aboutToShow, this, [this] { mnuFav_Click(); });
+    connect(&m_host.mnufavAdd, &QAction::triggered, this, [this] { mnufavAdd_Click(); });
+    connect(&m_host.mnufavEdit, &QAction::triggered, this, [this] { mnufavEdit_Click(); });
+}
+
+FavoritesMenu::~FavoritesMenu() = default;
+
+void FavoritesMenu::LoadItem(int k, const std::u16string& name) {
+    QAction* item =
+        m_host.mnuFav.addAction(QStringLiteral("&%1 ").arg(k) + QString::fromStdU16String(name));
+    connect(item, &QAction::triggered, this, [this, k] { mnuFavItem_Click(k); });
+    mnuFavItem.push_back(item);
+}
+
+void FavoritesMenu::UpdateEditCommand() {
+    // The editor (and its shortcut) is there exactly while a favourite is.
+    m_host.mnufavEdit.setEnabled(mnuFavItem.front()->isVisible());
+}
+
+void FavoritesMenu::BuildFavoritesMenu() {
+    const FavFiles files = m_store.ListFavoriteFiles();
+    const int n = static_cast<int>(files.size()) - 1;
+    for (int k = 1; k <= n; ++k) {
+        const auto record = m_store.Read(m_store.RecordPath(FileOfPosition(files, k)), false);
+        LoadItem(k, record ? record->name : std::u16string());
+    }
+    if (n == 0) {
+        mnuFavItem.front()->setVisible(false);
+    }
+    UpdateEditCommand();
+}
+
+void FavoritesMenu::RebuildFavoritesMenu() {
+    while (mnuFavItem.size() > 1) {
+        delete mnuFavItem.back();
+        mnuFavItem.pop_back();
+    }
+    BuildFavoritesMenu();
+}
+
+void FavoritesMenu::mnuFav_Click() {
+    UpdateEditCommand();
+}
+
+void FavoritesMenu::mnufavAdd_Click() {
+    const std::u16string colorText = m_host.composeColorString();
+    m_offered = colorText;
+    m_cancel = false;
+    {
+        frmFavAdd dialog(m_services, m_input, &m_host.window);
+        frmAdd = &dialog;
+        dialog.frmLoad = [this](std::u16string& clrName) { frmAdd_frmLoad(clrName); };
+        dialog.frmUnload = [this](const std::u16string& clrName, bool& CancelFlag) {
+            frmAdd_frmUnload(clrName, CancelFlag);
+        };
+        dialog.setWindowTitle(QString::fromUtf8(FavoriteTexts::AddCaption));
+        dialog.Show();
+        frmAdd = nullptr;
+    }
+    if (m_cancel) {
+        return;
+    }
+    const SaveResult saved =
+        m_store.Create(m_accepted, colorText, EncodeBitmap(m_host.canvasPicture()), LocalNow());
+    if (saved.error) {
+        // Saving never fails silently: the item just added stands for nothing on disk.
+        RebuildFavoritesMenu();
+        m_services.messageBox.Show(
+            QString::fromUtf8(FavoriteTexts::NotSaved).toStdU16String() + u"\n" +
+                QString::fromStdString(m_store.Folder().string() + ": " + saved.error.message())
+                    .toStdU16String(),
+            m_host.window.windowTitle().toStdU16String(), IMessageBox::Buttons::Ok,
+            IMessageBox::Icon::Critical);
+    }
+}
+
+void FavoritesMenu::frmAdd_frmLoad(std::u16string& clrName) {
+    clrName = m_offered;
+}
+
+void FavoritesMenu::frmAdd_frmUnload(const std::u16string& clrName, bool CancelFlag) {
+    m_cancel = CancelFlag;
+    if (CancelFlag) {
+        return;
+    }
+    m_accepted = clrName;
+    LoadItem(static_cast<int>(mnuFavItem.size()), clrName);
+    mnuFavItem.front()->setVisible(true);
+    m_host.mnufavEdit.setEnabled(true);
+}
+
+void FavoritesMenu::mnufavEdit_Click() {
+    frmFavEdit dialog(m_store, m_services, m_input, &m_host.window);
+    frmEdit = &dialog;
+    dialog.frmEditUnload = [this] { frmEdit_frmEditUnload(); };
+    dialog.Show();
+    frmEdit = nullptr;
+}
+
+void FavoritesMenu::frmEdit_frmEditUnload() {
+    RebuildFavoritesMenu();
+}
+
+void FavoritesMenu::mnuFavItem_Click(int Index) {
+    const FavFiles files = m_store.ListFavoriteFiles();
+    const std::u16string file = FileOfPosition(files, Index);
+    if (file.empty()) {
+        return;  // removed outside the program since the menu was built
+    }
+    const std::filesystem::path record = m_store.RecordPath(file);
+    const auto read = m_store.Read(record);
+    if (!read) {
+        return;
+    }
+    const std::vector<std::byte> bitmap = m_store.ReadPicture(record);
+    const QImage picture =
+        ClipboardPicture::Decode(QByteArray(reinterpret_cast<const char*>(bitmap.data()),
+                                            static_cast<qsizetype>(bitmap.size())),
+                                 "bmp");
+    m_host.recall(read->colorText, picture);
+}
+
+}  // namespace vitrel
