@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "platform/ClipboardPicture.h"
 #include "platform/QtClipboard.h"
 #include "platform/WindowRegistry.h"
 
@@ -59,6 +60,21 @@ TEST(QtClipboardTest, RefusesPicturesBeyondTheBoundFromTheirHeader) {
     const auto reading = QtClipboard().Read();
     EXPECT_FALSE(reading->HasPicture());
     EXPECT_TRUE(reading->Picture().isNull());
+}
+
+TEST(QtClipboardTest, RefusesCutOffBitmapsAndTextsLongerThanAnyColourString) {
+    QImage picture(60, 50, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "BMP"));
+    EXPECT_EQ(ClipboardPicture::Decode(bmp, "bmp").size(), QSize(60, 50));
+    EXPECT_TRUE(ClipboardPicture::Decode(bmp.left(600), "bmp").isNull());  // not mostly black
+
+    auto* data = new QMimeData;
+    data->setText(QString(QtClipboard::MaxTextBytes + 1, u' ') + "red");
+    QGuiApplication::clipboard()->setMimeData(data);
+    EXPECT_TRUE(QtClipboard().Read()->Text().isEmpty());
 }
 
 }  // namespace
