@@ -23,6 +23,9 @@
 #include "controls/QtInputEnvironment.h"
 #include "controls/TextBox.h"
 #include "favorites/FavoritesMenu.h"
+#include "favorites/FavoritesStore.h"
+#include "favorites/StdFileOperations.h"
+#include "favorites/frmFavEdit.h"
 #include "glass/frmlens.h"
 #include "platform/WindowRegistry.h"
 
@@ -440,6 +443,27 @@ TEST_F(frmMainTest, AFavouriteIsSavedListedAndRecalled) {
     EXPECT_EQ(Channels(), "255 0 0 / 255 0 0");
     EXPECT_EQ(Options(), "001010 1");
     EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
+}
+
+TEST_F(frmMainTest, TheMenuNumbersCloseUpAfterADeleteInTheEditor) {
+    StdFileOperations files;
+    FavoritesStore store(files, m_fakes.home.filePath("Favorites").toStdU16String());
+    for (const char16_t* name : {u"a", u"b", u"c"}) {
+        ASSERT_FALSE(store.Create(name, u"#000000", {}, LocalNow()).error);
+    }
+    frmMain& form = Start();
+    FavoritesMenu& menu = *form.favorites();
+    ASSERT_EQ(menu.mnuFavItem.size(), 4U);
+    QTimer::singleShot(0, [] {  // the editor: the second row deleted, then closed
+        auto* editor = dynamic_cast<frmFavEdit*>(QApplication::activeModalWidget());
+        editor->List1->setCurrentRow(1);
+        editor->cmdDel->click();
+        editor->cmdClose->click();
+    });
+    form.mnufavEdit->trigger();
+    ASSERT_EQ(menu.mnuFavItem.size(), 3U);
+    EXPECT_EQ(menu.mnuFavItem[1]->text(), "&1 a");
+    EXPECT_EQ(menu.mnuFavItem[2]->text(), "&2 c");
 }
 
 TEST_F(frmMainTest, TheLensTakesTheGlassAndGivesItBackHoweverItCloses) {
