@@ -57,17 +57,22 @@ void FavoritesMenu::UpdateEditCommand() {
 void FavoritesMenu::BuildFavoritesMenu() {
     const FavFiles files = m_store.ListFavoriteFiles();
     const int n = static_cast<int>(files.size()) - 1;
-    for (int k = 1; k <= n; ++k) {
-        const auto record = m_store.Read(m_store.RecordPath(FileOfPosition(files, k)), false);
-        LoadItem(k, record ? record->name : std::u16string());
-    }
-    if (n == 0) {
-        mnuFavItem.front()->setVisible(false);
-    }
+    m_listed = files;
+    mnuFavItem.front()->setVisible(n > 0);
     UpdateEditCommand();
 }
 
+void FavoritesMenu::LoadListedItems() {
+    const int n = static_cast<int>(m_listed.size()) - 1;
+    for (int k = 1; k <= n; ++k) {
+        const auto record = m_store.Read(m_store.RecordPath(FileOfPosition(m_listed, k)), false);
+        LoadItem(k, record ? record->name : std::u16string());
+    }
+    m_listed.clear();
+}
+
 void FavoritesMenu::RebuildFavoritesMenu() {
+    m_listed.clear();
     while (mnuFavItem.size() > 1) {
         delete mnuFavItem.back();
         mnuFavItem.pop_back();
@@ -76,6 +81,7 @@ void FavoritesMenu::RebuildFavoritesMenu() {
 }
 
 void FavoritesMenu::mnuFav_Click() {
+    LoadListedItems();
     UpdateEditCommand();
 }
 
@@ -121,6 +127,7 @@ void FavoritesMenu::frmAdd_frmUnload(const std::u16string& clrName, bool CancelF
         return;
     }
     m_accepted = clrName;
+    LoadListedItems();
     LoadItem(static_cast<int>(mnuFavItem.size()), clrName);
     mnuFavItem.front()->setVisible(true);
     m_host.mnufavEdit.setEnabled(true);

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "favorites/FavoritesStore.h"
+
 class QAction;
 class QMenu;
 class QWidget;
 
 namespace vitrel {
 
-class FavoritesStore;
 class IInputEnvironment;
 class frmFavAdd;
 class frmFavEdit;
@@ -41,8 +42,12 @@ public:
                   IInputEnvironment& input);
     ~FavoritesMenu() override;
 
-    /// Element 0 is the separator; element k the favourite at position k.
+    /// Element 0 is the separator; element k the favourite at position k. The items listed at a
+    /// build are loaded the first time the menu opens (or anything else needs them): filling a
+    /// menu costs Qt time quadratic in its length, which thousands of favourites would otherwise
+    /// add to every start.
     std::vector<QAction*> mnuFavItem;
+    void LoadListedItems();
 
     void BuildFavoritesMenu();
     void RebuildFavoritesMenu();
@@ -63,6 +68,7 @@ private:
     FavoritesStore& m_store;
     AppServices& m_services;
     IInputEnvironment& m_input;
+    FavFiles m_listed;  // the last build's listing, its items not loaded yet
     std::u16string m_offered;
     std::u16string m_accepted;
     bool m_cancel = false;

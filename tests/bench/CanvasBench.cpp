@@ -72,6 +72,16 @@ void BuildFavoritesMenu(benchmark::State& state) {
 }
 BENCHMARK(BuildFavoritesMenu)->Arg(0)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// The first opening of the menu afterwards, which reads every name and fills the menu.
+void FirstOpeningOfTheMenu(benchmark::State& state) {
+    FillFavorites(g_folder, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        g_form->favorites()->RebuildFavoritesMenu();
+        g_form->favorites()->mnuFav_Click();
+    }
+}
+BENCHMARK(FirstOpeningOfTheMenu)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
 void RecallOneOf10000(benchmark::State& state) {
     FillFavorites(g_folder, 10000);
     g_form->favorites()->RebuildFavoritesMenu();

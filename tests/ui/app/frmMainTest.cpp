@@ -392,6 +392,7 @@ TEST_F(frmMainTest, CanvasZoomsPicksAndPans) {
     QApplication::sendEvent(form.Image1, &drag);
     EXPECT_EQ(form.Image1->geometry(), QRect(-30, -32, 128, 128));
     EXPECT_EQ(Channels(), "120 120 9 / 120 120 9");
+    QTest::mouseRelease(form.Image1, Qt::RightButton, {}, QPoint(40, 10));
 
     QTest::keyClick(form.txtR, Qt::Key_Escape);  // the cancel button resets the zoom
     EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
@@ -453,6 +454,7 @@ TEST_F(frmMainTest, TheMenuNumbersCloseUpAfterADeleteInTheEditor) {
     }
     frmMain& form = Start();
     FavoritesMenu& menu = *form.favorites();
+    menu.mnuFav_Click();  // the menu opens
     ASSERT_EQ(menu.mnuFavItem.size(), 4U);
     QTimer::singleShot(0, [] {  // the editor: the second row deleted, then closed
         auto* editor = dynamic_cast<frmFavEdit*>(QApplication::activeModalWidget());
@@ -461,6 +463,7 @@ TEST_F(frmMainTest, TheMenuNumbersCloseUpAfterADeleteInTheEditor) {
         editor->cmdClose->click();
     });
     form.mnufavEdit->trigger();
+    menu.mnuFav_Click();
     ASSERT_EQ(menu.mnuFavItem.size(), 3U);
     EXPECT_EQ(menu.mnuFavItem[1]->text(), "&1 a");
     EXPECT_EQ(menu.mnuFavItem[2]->text(), "&2 c");
