@@ -12,11 +12,15 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libicu-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format
+    # the help file: compiled from our pages with chmcmd, read with chmlib
+    fp-utils libchm-dev
     # run: the Japanese captions' font
     fonts-ipafont-gothic
     # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
     # manager, input, clipboard, screenshots, window geometry
     xvfb xauth openbox xdotool xclip imagemagick x11-utils x11-xserver-utils
+    # the installed desktop entry is checked
+    desktop-file-utils
 )
 
 missing=()

@@ -7,16 +7,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QResource>
 #include <QShowEvent>
 #include <QWindow>
 #include <algorithm>
 #include <type_traits>
 
+#include "about/HelpWindow.h"
+#include "about/frmVer.h"
 #include "app/MainWindowTexts.h"
 #include "app/WindowPlacement.h"
 #include "controls/ChannelSlider.h"
@@ -43,6 +45,7 @@
 #include "platform/IScreen.h"
 #include "platform/ISettingsStore.h"
 #include "platform/IWindowFrame.h"
+#include "platform/RawPicture.h"
 #include "platform/SettingsText.h"
 #include "platform/WindowRegistry.h"
 
@@ -59,17 +62,6 @@ template <class Control>
 Control* Captioned(Control* control, const char* caption) {
     control->setText(Qs(caption));
     return control;
-}
-
-// A picture kept as raw RGBA bytes in the resources: no image decoder is loaded for it.
-QPixmap RawPicture(const QString& path, QSize size) {
-    const QByteArray bytes = QResource(path).uncompressedData();
-    if (bytes.size() != size.width() * size.height() * 4) {
-        return {};
-    }
-    QImage image(reinterpret_cast<const uchar*>(bytes.constData()), size.width(), size.height(),
-                 QImage::Format_RGBA8888);
-    return QPixmap::fromImage(image.copy());
 }
 
 constexpr std::int16_t kRightButton = 2;
@@ -263,6 +255,13 @@ void frmMain::CompleteWindow() {
     connect(mnuPast, &QAction::triggered, this, [this] { mnuPast_Click(); });
     connect(mnuEdit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuVer, &QAction::triggered, this, [this] { mnuVer_Click(); });
+    connect(mnuTpc, &QAction::triggered, this, [this] { mnuTpc_Click(); });
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] { ShowHelp(*this, m_services.messageBox); });
     // cmdRset is the window's cancel button: Esc clicks it while it is enabled.
     auto* escape = new QAction(this);
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -465,6 +464,32 @@ void frmMain::Form_QueryUnload() {
 void frmMain::CloseForSystem() {
     m_closedBySystem = true;
     close();
+}
+
+void frmMain::mnuVer_Click() {
+    m_VerFromMenu = true;
+    m_services.beep.Beep();
+    frmV = std::make_unique<frmVer>(*this, m_services.screen, m_services.windowFrame);
+    frmV->anotherInstanceRunning = AnotherInstanceRunning;
+    frmV->EndProgram = EndAtOnce;
+    frmV->frmLoad = [this](std::int32_t& mord) { frmV_frmLoad(mord); };
+    frmV->exec();
+    frmV.reset();
+}
+
+void frmMain::frmV_frmLoad(std::int32_t& mord) {
+    if (m_VerFromMenu) {
+        mord = 1;
+        m_VerFromMenu = false;
+    }
+}
+
+void frmMain::mnuTpc_Click() {
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
 }
 
 void frmMain::mnuExit_Click() {

@@ -38,6 +38,7 @@ class ucClrComDlg;
 class WindowPlacement;
 class FavoritesMenu;
 class frmlens;
+class frmVer;
 class FavoritesStore;
 
 /// The one working window: the channel editor of the current colour, the preview, the
@@ -74,11 +75,21 @@ public:
     /// Takes the glass off the main window as the lens, or puts it back.
     void mnuSep_Click();
     void mnuExit_Click();
+    /// The about box, modal and centred over this window.
+    void mnuVer_Click();
+    /// Help: sends F1 to the program, as if the user had pressed it.
+    void mnuTpc_Click();
     void mnuShot_Click();
 
     /// Runs at the end of shutdown, when every window of the program has been closed, with
     /// what went wrong storing the settings (empty when nothing did).
     std::function<void(const std::string& failure)> ProgramEnded;
+    /// Whether another instance was running when this one started, and how to end at once
+    /// without the shutdown: the about box ends such a second instance.
+    bool AnotherInstanceRunning = false;
+    std::function<void()> EndAtOnce;
+    /// The version window while the about box is open.
+    std::unique_ptr<frmVer> frmV;
     /// A close asked for by the system (a signal, the end of the session) rather than by a
     /// person: the same shutdown, but nobody is there to read a message box.
     void CloseForSystem();
@@ -195,6 +206,7 @@ private:
     void CckColStr_KeyPress(std::int32_t& KeyAscii);
 
     void cmdEnd_Click();
+    void frmV_frmLoad(std::int32_t& mord);
 
     AppServices& m_services;
     IInputEnvironment& m_input;

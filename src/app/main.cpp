@@ -20,6 +20,7 @@
 #include "platform/QtScreenGrabber.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtWindowFrame.h"
+#include "platform/SingleInstance.h"
 #include "platform/UnixSignalWatcher.h"
 
 #ifdef VITREL_LSAN_SUPPRESSIONS
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     std::optional<vitrel::DisplayCheck::Guard> displayGuard(std::in_place);
     QApplication app(argc, argv);
     displayGuard.reset();
+    const vitrel::SingleInstance instance;
     QApplication::setStyle(new vitrel::VitrelStyle);
     QApplication::setApplicationName(QStringLiteral("Vitrel"));
     QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
@@ -77,6 +79,8 @@ int main(int argc, char* argv[]) {
     vitrel::UnixSignalWatcher signalWatcher([&form] { form.CloseForSystem(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.CloseForSystem(); });
+    form.AnotherInstanceRunning = instance.AnotherWasRunning();
+    form.EndAtOnce = [] { QCoreApplication::exit(0); };
     form.Form_Load();
     form.show();
     return QApplication::exec();
