@@ -113,6 +113,21 @@ inline QPoint Centred(QSize frame) {
     return {(kScreen.width() - frame.width()) / 2, (kScreen.height() - frame.height()) / 2};
 }
 
+/// A top-level window in openbox's frame: the frame's rectangle, and the window's own in
+/// `window`.
+inline QRect FrameOf(const QString& id, QRect* window = nullptr) {
+    const QRegularExpression pattern(R"(X: *(-?\d+).*?Y: *(-?\d+).*?Width: (\d+).*?Height: (\d+))"
+                                     R"(.*?Frame extents: (\d+), (\d+), (\d+), (\d+))",
+                                     QRegularExpression::DotMatchesEverythingOption);
+    const auto match = pattern.match(Tool({"xwininfo", "-id", id, "-stats", "-wm"}));
+    const auto number = [&match](int i) { return match.captured(i).toInt(); };
+    const QRect inside(number(1), number(2), number(3), number(4));
+    if (window != nullptr) {
+        *window = inside;
+    }
+    return inside.adjusted(-number(5), -number(7), number(6), number(8));
+}
+
 /// The program with configuration, data and runtime folders of its own.
 class Vitrel {
 public:
@@ -206,19 +221,8 @@ public:
     }
     /// The main window, menu bar included, in openbox's frame: the frame's rectangle, and the
     /// window's own in `window`.
-    QRect Frame(QRect* window = nullptr) const {
-        const QRegularExpression pattern(
-            R"(X: *(-?\d+).*?Y: *(-?\d+).*?Width: (\d+).*?Height: (\d+))"
-            R"(.*?Frame extents: (\d+), (\d+), (\d+), (\d+))",
-            QRegularExpression::DotMatchesEverythingOption);
-        const auto match = pattern.match(Tool({"xwininfo", "-id", m_window, "-stats", "-wm"}));
-        const auto number = [&match](int i) { return match.captured(i).toInt(); };
-        const QRect inside(number(1), number(2), number(3), number(4));
-        if (window != nullptr) {
-            *window = inside;
-        }
-        return inside.adjusted(-number(5), -number(7), number(6), number(8));
-    }
+    QRect Frame(QRect* window = nullptr) const { return FrameOf(m_window, window); }
+    [[nodiscard]] QString WindowId() const { return m_window; }
     void Click(QPoint client) const {
         const QPoint at = ToScreen(client);
         Tool({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()), "click",
