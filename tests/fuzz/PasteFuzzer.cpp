@@ -91,9 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::u16string hex = ToHexByte(channel);
         const auto value = static_cast<std::uint16_t>(channel);
         Check(hex.find_first_not_of(u"0123456789ABCDEF") == npos &&
-                  hex.size() == std::max(2, value > 0xFFF  ? 4
-                                            : value > 0xFF ? 3
-                                                           : 2) &&
+                  hex.size() == (value > 0xFFF  ? 4U
+                                 : value > 0xFF ? 3U
+                                                : 2U) &&
                   std::stoul(std::string(hex.begin(), hex.end()), nullptr, 16) == value,
               "a channel is its 16-bit value in two to four upper-case digits");
     }
