@@ -262,6 +262,8 @@ void frmMain::CompleteWindow() {
     help->setShortcutContext(Qt::ApplicationShortcut);
     addAction(help);
     connect(help, &QAction::triggered, this, [this] { ShowHelp(*this, m_services.messageBox); });
+    // A modal dialog keeps that shortcut from firing: F1 there opens the help over the dialog.
+    qApp->installEventFilter(this);
     // cmdRset is the window's cancel button: Esc clicks it while it is enabled.
     auto* escape = new QAction(this);
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -395,6 +397,11 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        QApplication::activeModalWidget() != nullptr) {
+        ShowHelp(*QApplication::activeModalWidget(), m_services.messageBox);
+        return true;
+    }
     if (watched != windowHandle() || event->type() != QEvent::Expose) {
         return QMainWindow::eventFilter(watched, event);
     }

@@ -446,6 +446,17 @@ TEST_F(frmMainTest, AFavouriteIsSavedListedAndRecalled) {
     EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
 }
 
+TEST_F(frmMainTest, F1InAModalDialogAsksForTheHelpThere) {
+    frmMain& form = Start();
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_F1);  // no help file here: a message
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+    });
+    form.mnufavAdd->trigger();
+    EXPECT_EQ(m_fakes.messageBox.shown.size(), 1U);
+}
+
 TEST_F(frmMainTest, TheMenuNumbersCloseUpAfterADeleteInTheEditor) {
     StdFileOperations files;
     FavoritesStore store(files, m_fakes.home.filePath("Favorites").toStdU16String());
