@@ -43,11 +43,7 @@ void MemoryWindowSystem::RegisterClassProcedure(std::string_view className, WNDP
 
 std::intptr_t MemoryWindowSystem::GetPropA(HWND hWnd, std::string_view name) {
     const Window* window = Find(hWnd);
-    if (window == nullptr) {
-        return 0;
-    }
-    const auto found = window->properties.find(name);
-    return found != window->properties.end() ? found->second : 0;
+    return window != nullptr ? ReadProperty(window->properties, name) : 0;
 }
 
 bool MemoryWindowSystem::SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) {
@@ -61,16 +57,7 @@ bool MemoryWindowSystem::SetPropA(HWND hWnd, std::string_view name, std::intptr_
 
 std::intptr_t MemoryWindowSystem::RemovePropA(HWND hWnd, std::string_view name) {
     Window* window = Find(hWnd);
-    if (window == nullptr) {
-        return 0;
-    }
-    const auto found = window->properties.find(name);
-    if (found == window->properties.end()) {
-        return 0;
-    }
-    const std::intptr_t value = found->second;
-    window->properties.erase(found);
-    return value;
+    return window != nullptr ? TakeProperty(window->properties, name) : 0;
 }
 
 LONG_PTR MemoryWindowSystem::SetWindowLongA(HWND hWnd, int index, LONG_PTR value) {

@@ -43,7 +43,7 @@ public:
         /// Another value makes the window another process's.
         DWORD processId = kProcessId;
         WNDPROC proc = &OwnProcedure;
-        std::map<std::string, std::intptr_t, std::less<>> properties;
+        WindowProperties properties;
         /// The messages that reached OwnProcedure, and what it answers.
         std::vector<Message> received;
         LRESULT reply = 0;

@@ -327,11 +327,7 @@ void QtWindowSystem::TrackKey(const QKeyEvent& event) {
 
 std::intptr_t QtWindowSystem::GetPropA(HWND hWnd, std::string_view name) {
     const Window* window = Find(hWnd);
-    if (window == nullptr) {
-        return 0;
-    }
-    const auto found = window->properties.find(name);
-    return found != window->properties.end() ? found->second : 0;
+    return window != nullptr ? ReadProperty(window->properties, name) : 0;
 }
 
 bool QtWindowSystem::SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) {
@@ -345,16 +341,7 @@ bool QtWindowSystem::SetPropA(HWND hWnd, std::string_view name, std::intptr_t va
 
 std::intptr_t QtWindowSystem::RemovePropA(HWND hWnd, std::string_view name) {
     Window* window = Find(hWnd);
-    if (window == nullptr) {
-        return 0;
-    }
-    const auto found = window->properties.find(name);
-    if (found == window->properties.end()) {
-        return 0;
-    }
-    const std::intptr_t value = found->second;
-    window->properties.erase(found);
-    return value;
+    return window != nullptr ? TakeProperty(window->properties, name) : 0;
 }
 
 LONG_PTR QtWindowSystem::SetWindowLongA(HWND hWnd, int index, LONG_PTR value) {

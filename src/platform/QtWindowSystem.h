@@ -68,7 +68,7 @@ private:
         QWidget* widget = nullptr;
         WNDPROC proc = &OwnProcedure;
         HWND owner = 0;
-        std::map<std::string, std::intptr_t, std::less<>> properties;
+        WindowProperties properties;
     };
     struct Message {
         UINT uMsg = 0;

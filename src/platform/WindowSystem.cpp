@@ -109,4 +109,19 @@ std::int16_t GetAsyncKeyState(int virtKey) {
     return g_backend != nullptr ? g_backend->GetAsyncKeyState(virtKey) : std::int16_t{0};
 }
 
+std::intptr_t ReadProperty(const WindowProperties& properties, std::string_view name) {
+    const auto found = properties.find(name);
+    return found != properties.end() ? found->second : 0;
+}
+
+std::intptr_t TakeProperty(WindowProperties& properties, std::string_view name) {
+    const auto found = properties.find(name);
+    if (found == properties.end()) {
+        return 0;
+    }
+    const std::intptr_t value = found->second;
+    properties.erase(found);
+    return value;
+}
+
 }  // namespace vitrel

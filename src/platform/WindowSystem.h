@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <string_view>
 
 namespace vitrel {
@@ -108,5 +110,12 @@ LRESULT SendMessageA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 HWND SetFocus(HWND hWnd);
 [[nodiscard]] std::int16_t GetKeyState(int virtKey);
 [[nodiscard]] std::int16_t GetAsyncKeyState(int virtKey);
+
+/// A window's named properties, as every backend keeps them.
+using WindowProperties = std::map<std::string, std::intptr_t, std::less<>>;
+/// The value stored under the name; 0 when there is none.
+[[nodiscard]] std::intptr_t ReadProperty(const WindowProperties& properties, std::string_view name);
+/// Removes the entry and returns its value; 0 when there was none.
+std::intptr_t TakeProperty(WindowProperties& properties, std::string_view name);
 
 }  // namespace vitrel
