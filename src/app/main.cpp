@@ -1,25 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
 #include <QApplication>
-#include <QStandardPaths>
 #include <cstdio>
 #include <optional>
 
 #include "app/VitrelStyle.h"
 #include "app/frmMain.h"
 #include "controls/QtInputEnvironment.h"
-#include "favorites/FavoritesStore.h"
-#include "favorites/StdFileOperations.h"
-#include "platform/AppServices.h"
 #include "platform/DisplayCheck.h"
-#include "platform/QtBeep.h"
-#include "platform/QtClipboard.h"
-#include "platform/QtColorDialog.h"
-#include "platform/QtMessageBox.h"
-#include "platform/QtScreen.h"
-#include "platform/QtScreenGrabber.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/QtWindowFrame.h"
+#include "platform/QtServices.h"
 #include "platform/SingleInstance.h"
 #include "platform/UnixSignalWatcher.h"
 
@@ -48,24 +37,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vitrel"));
     QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
 
-    vitrel::QtSettingsStore settings;
-    vitrel::QtScreen screen;
-    vitrel::QtBeep beep;
-    vitrel::QtMessageBox messageBox;
-    vitrel::QtClipboard clipboard;
-    vitrel::QtWindowFrame windowFrame;
-    vitrel::QtScreenGrabber screenGrabber;
-    vitrel::QtColorDialog colorDialog;
-    vitrel::StdFileOperations files;
-    const auto favoritesFolder = [&files] {
-        return vitrel::ChooseFavoritesFolder(
-            files, QCoreApplication::applicationDirPath().toStdU16String(),
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdU16String());
-    };
-    vitrel::AppServices services{settings,  screen,         beep,          messageBox,
-                                 clipboard, windowFrame,    screenGrabber, colorDialog,
-                                 files,     favoritesFolder};
-    vitrel::QtInputEnvironment input(clipboard);
+    vitrel::QtServices platform;
+    vitrel::AppServices& services = platform.services;
+    vitrel::QtInputEnvironment input(platform.clipboard);
 
     vitrel::frmMain form(services, input);
     form.ProgramEnded = [](const std::string& failure) {

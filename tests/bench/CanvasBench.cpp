@@ -17,15 +17,7 @@
 #include "controls/QtInputEnvironment.h"
 #include "favorites/FavoriteRecord.h"
 #include "favorites/FavoritesMenu.h"
-#include "favorites/StdFileOperations.h"
-#include "platform/QtBeep.h"
-#include "platform/QtClipboard.h"
-#include "platform/QtColorDialog.h"
-#include "platform/QtMessageBox.h"
-#include "platform/QtScreen.h"
-#include "platform/QtScreenGrabber.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/QtWindowFrame.h"
+#include "platform/QtServices.h"
 
 namespace {
 
@@ -98,27 +90,10 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;  // the run's own settings, never the user's
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     QApplication app(argc, argv);
-    vitrel::QtSettingsStore settings;
-    vitrel::QtScreen screen;
-    vitrel::QtBeep beep;
-    vitrel::QtMessageBox messageBox;
-    vitrel::QtClipboard clipboard;
-    vitrel::QtWindowFrame windowFrame;
-    vitrel::QtScreenGrabber screenGrabber;
-    vitrel::QtColorDialog colorDialog;
-    vitrel::StdFileOperations files;
-    vitrel::AppServices services{
-        settings,
-        screen,
-        beep,
-        messageBox,
-        clipboard,
-        windowFrame,
-        screenGrabber,
-        colorDialog,
-        files,
-        [&home] { return std::filesystem::path(home.filePath("Favorites").toStdU16String()); }};
-    vitrel::QtInputEnvironment input(clipboard);
+    vitrel::QtServices platform(
+        [&home] { return std::filesystem::path(home.filePath("Favorites").toStdU16String()); });
+    vitrel::AppServices& services = platform.services;
+    vitrel::QtInputEnvironment input(platform.clipboard);
     vitrel::frmMain form(services, input);
     form.Form_Load();
     form.show();

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "favorites/StdFileOperations.h"
+#include "platform/AppServices.h"
+#include "platform/QtBeep.h"
+#include "platform/QtClipboard.h"
+#include "platform/QtColorDialog.h"
+#include "platform/QtMessageBox.h"
+#include "platform/QtScreen.h"
+#include "platform/QtScreenGrabber.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtWindowFrame.h"
+
+namespace vitrel {
+
+/// One of each platform service on Qt, wired into the AppServices a window takes. Made after
+/// the application object.
+struct QtServices {
+    /// favoritesFolder: where the favourites live; by default the program's own choice.
+    explicit QtServices(std::function<std::filesystem::path()> favoritesFolder = {});
+    QtServices(const QtServices&) = delete;
+    QtServices& operator=(const QtServices&) = delete;
+
+    QtSettingsStore settings;
+    QtScreen screen;
+    QtBeep beep;
+    QtMessageBox messageBox;
+    QtClipboard clipboard;
+    QtWindowFrame windowFrame;
+    QtScreenGrabber screenGrabber;
+    QtColorDialog colorDialog;
+    StdFileOperations files;
+    AppServices services;
+};
+
+}  // namespace vitrel
