@@ -21,16 +21,18 @@
 #include "about/frmVer.h"
 #include "app/MainWindowTexts.h"
 #include "app/WindowPlacement.h"
-#include "controls/ChannelSlider.h"
 #include "controls/CheckBox.h"
 #include "controls/CommandButton.h"
 #include "controls/Frame.h"
+#include "controls/IPropertyBag.h"
 #include "controls/ImageBox.h"
 #include "controls/Label.h"
 #include "controls/OptionButton.h"
 #include "controls/PictureBox.h"
+#include "controls/SliderHost.h"
 #include "controls/TextBox.h"
 #include "controls/ucClrComDlg.h"
+#include "controls/ucSlider.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesStore.h"
 #include "glass/GlassSampling.h"
@@ -133,14 +135,19 @@ void frmMain::CreateControls() {
     txtG = boxes[1];
     txtB = boxes[2];
 
-    ChannelSlider* sliders[3] = {};
+    // The channel sliders' design-time properties as the form keeps them: what differs from
+    // a new slider (Min 0 is its default).
+    const MemoryPropertyBag sliderDesign({{"BorderStyle", std::int16_t{0}},
+                                          {"TickFrequency", std::int32_t{32}},
+                                          {"Max", std::int32_t{255}}});
+    ucSlider* sliders[3] = {};
     const int sliderTops[3] = {120, 480, 840};
     for (int i = 0; i < 3; ++i) {
-        sliders[i] = Add(new ChannelSlider(this, client), 26 + i, 2280, sliderTops[i], 3255, 255);
-        sliders[i]->SetTabStop(false);
-        sliders[i]->SetMin(0);
-        sliders[i]->SetMax(255);
-        sliders[i]->SetTickFrequency(32);
+        auto* host = Add(new SliderHost(this, client, m_services.screen, m_services.messageBox),
+                         26 + i, 2280, sliderTops[i], 3255, 255);
+        host->SetTabStop(false);
+        host->Load(sliderDesign);
+        sliders[i] = &host->Slider();
     }
     Slider1 = sliders[0];
     Slider2 = sliders[1];
@@ -295,7 +302,7 @@ void frmMain::CompleteWindow() {
 
 void frmMain::WireEvents() {
     m_canvas.Changed = [this] { ShowCanvas(); };
-    const std::pair<TextBox*, ChannelSlider*> channels[] = {
+    const std::pair<TextBox*, ucSlider*> channels[] = {
         {txtR, Slider1}, {txtG, Slider2}, {txtB, Slider3}};
     for (auto [box, slider] : channels) {
         box->GotFocus = [this] { ChannelBox_GotFocus(); };
@@ -348,7 +355,7 @@ void frmMain::Form_Load() {
 
     // A stored text that does not convert counts as missing: the control keeps its value.
     int channels[3] = {};
-    ChannelSlider* sliders[3] = {Slider1, Slider2, Slider3};
+    ucSlider* sliders[3] = {Slider1, Slider2, Slider3};
     const char* channelKeys[3] = {"R", "G", "B"};
     for (int i = 0; i < 3; ++i) {
         std::int16_t value = static_cast<std::int16_t>(sliders[i]->Value());
@@ -548,7 +555,7 @@ void frmMain::ChannelBox_Change(TextBox* box) {
     modTxtBoxUtl::ClampNumericText(m_input, 0, 255, box);
 }
 
-void frmMain::ChannelBox_LostFocus(TextBox* box, ChannelSlider* slider) {
+void frmMain::ChannelBox_LostFocus(TextBox* box, ucSlider* slider) {
     const std::optional<std::int16_t> value = SettingsText::ToInt16(box->text().toStdString());
     if (value) {
         slider->SetValue(*value);
@@ -559,7 +566,7 @@ void frmMain::ChannelBox_LostFocus(TextBox* box, ChannelSlider* slider) {
     UpdatePreview();
 }
 
-void frmMain::Slider_Scroll(ChannelSlider* slider, TextBox* box) {
+void frmMain::Slider_Scroll(ucSlider* slider, TextBox* box) {
     box->SetText(QString::number(slider->Value()).toStdU16String());
     UpdatePreview();
 }

@@ -23,7 +23,6 @@ class QMenu;
 
 namespace vitrel {
 
-class ChannelSlider;
 class CheckBox;
 class CommandButton;
 class Frame;
@@ -35,6 +34,7 @@ class OptionButton;
 class PictureBox;
 class TextBox;
 class ucClrComDlg;
+class ucSlider;
 class WindowPlacement;
 class FavoritesMenu;
 class frmlens;
@@ -109,9 +109,9 @@ public:
     TextBox* txtR;
     TextBox* txtG;
     TextBox* txtB;
-    ChannelSlider* Slider1;
-    ChannelSlider* Slider2;
-    ChannelSlider* Slider3;
+    ucSlider* Slider1;
+    ucSlider* Slider2;
+    ucSlider* Slider3;
     PictureBox* pctPlt;
     CheckBox* CckColStr;
     CommandButton* cmdSnap;
@@ -175,8 +175,8 @@ private:
     void ChannelBox_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
     void ChannelBox_KeyPress(std::int32_t& KeyAscii);
     void ChannelBox_Change(TextBox* box);
-    void ChannelBox_LostFocus(TextBox* box, ChannelSlider* slider);
-    void Slider_Scroll(ChannelSlider* slider, TextBox* box);
+    void ChannelBox_LostFocus(TextBox* box, ucSlider* slider);
+    void Slider_Scroll(ucSlider* slider, TextBox* box);
     void UpdatePreview();
 
     // Notation

@@ -561,6 +561,9 @@ void ucSlider::ControlWindowMessage(UINT uMsg, WPARAM wParam) {
     if (uMsg != WM_HSCROLL && uMsg != WM_VSCROLL) {
         return;
     }
+    // The user's position becomes the stored value at once: a rebuild (disabling the slider,
+    // say) re-applies the stored value and would otherwise undo the move.
+    static_cast<void>(Value());
     Raise(Scroll);
     if ((wParam & 0xFFFF) == static_cast<WPARAM>(TB_ENDTRACK)) {
         Raise(Change);

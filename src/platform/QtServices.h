@@ -15,6 +15,7 @@
 #include "platform/QtScreenGrabber.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtWindowFrame.h"
+#include "platform/QtWindowSystem.h"
 
 namespace vitrel {
 
@@ -26,6 +27,10 @@ struct QtServices {
     QtServices(const QtServices&) = delete;
     QtServices& operator=(const QtServices&) = delete;
 
+    /// The window system the program's own controls are written against, in force while
+    /// these services live.
+    QtWindowSystem windowSystem;
+    ScopedWindowSystem windowSystemInForce{windowSystem};
     QtSettingsStore settings;
     QtScreen screen;
     QtBeep beep;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 #include <utility>
 
@@ -372,7 +373,20 @@ DWORD QtWindowSystem::GetCurrentProcessId() {
 }
 
 void QtWindowSystem::ProcessPendingMessages() {
-    QCoreApplication::processEvents();
+    // The messages waiting are the events posted to the windows whose procedure was replaced.
+    // Running every event of the program instead would let any posted work run inside
+    // whatever ends a subscription, a window's destructor included.
+    std::vector<QPointer<QWidget>> subclassed;
+    for (const auto& [handle, window] : m_windows) {
+        if (window.proc != &OwnProcedure) {
+            subclassed.emplace_back(window.widget);
+        }
+    }
+    for (const QPointer<QWidget>& widget : subclassed) {
+        if (widget != nullptr) {
+            QCoreApplication::sendPostedEvents(widget);
+        }
+    }
 }
 
 HWND QtWindowSystem::CreateWindowExA(DWORD /*exStyle*/, std::string_view className,

@@ -5,10 +5,15 @@
 
 #include <cstdlib>
 
+#include "platform/QtWindowSystem.h"
+
 int main(int argc, char* argv[]) {
     // Real widgets without a display; the tests drive them with simulated input.
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    // One window system for the whole process, as the program has.
+    vitrel::QtWindowSystem windowSystem;
+    const vitrel::ScopedWindowSystem inForce(windowSystem);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,12 +9,12 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 #include "FakeServices.h"
-#include "controls/ChannelSlider.h"
 #include "controls/CheckBox.h"
 #include "controls/CommandButton.h"
 #include "controls/ImageBox.h"
@@ -22,11 +22,14 @@
 #include "controls/PictureBox.h"
 #include "controls/QtInputEnvironment.h"
 #include "controls/TextBox.h"
+#include "controls/ucSlider.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesStore.h"
 #include "favorites/StdFileOperations.h"
 #include "favorites/frmFavEdit.h"
 #include "glass/frmlens.h"
+#include "platform/QtWindowSystem.h"
+#include "platform/Trackbar.h"
 #include "platform/WindowRegistry.h"
 
 namespace vitrel {
@@ -251,7 +254,7 @@ TEST_F(frmMainTest, EnterAndSpaceClickTheFocusedButton) {
 TEST_F(frmMainTest, SetCurrentColorSetsEveryMirrorAndRaisesNoSliderEvent) {
     frmMain& form = Start();
     int scrolls = 0;
-    for (ChannelSlider* slider : {form.Slider1, form.Slider2, form.Slider3}) {
+    for (ucSlider* slider : {form.Slider1, form.Slider2, form.Slider3}) {
         slider->Scroll = [&scrolls] { ++scrolls; };
     }
     form.SetCurrentColor(255, 128, 0);
@@ -260,15 +263,69 @@ TEST_F(frmMainTest, SetCurrentColorSetsEveryMirrorAndRaisesNoSliderEvent) {
     EXPECT_EQ(scrolls, 0);
 }
 
-TEST_F(frmMainTest, MovingASliderUpdatesOnlyItsBoxAndThePreview) {
+/// The trackbar of a channel slider, as the user sees it.
+QSlider* TrackOf(ucSlider* slider) {
+    auto& system = dynamic_cast<QtWindowSystem&>(*CurrentWindowSystem());
+    return qobject_cast<QSlider*>(system.WidgetOf(slider->Trackbar()));
+}
+
+TEST_F(frmMainTest, DraggingASliderUpdatesOnlyItsBoxAndThePreviewAtEveryStep) {
     frmMain& form = Start();
     form.SetCurrentColor(1, 2, 3);
-    QSlider* track = form.Slider2->Track();
-    track->setSliderDown(true);  // a drag reports every step
-    track->setSliderPosition(200);
-    EXPECT_EQ(Channels(), "1 200 3 / 1 200 3");
-    track->setSliderDown(false);
-    EXPECT_EQ(form.PreviewColor(), 1U + 256U * 200U + 65536U * 3U);
+    QSlider* track = TrackOf(form.Slider2);
+    ASSERT_NE(track, nullptr);
+    QStyleOptionSlider option;
+    option.initFrom(track);
+    option.orientation = Qt::Horizontal;
+    option.minimum = track->minimum();
+    option.maximum = track->maximum();
+    option.sliderPosition = option.sliderValue = track->value();
+    const QPoint thumb =
+        track->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, track)
+            .center();
+    QTest::mousePress(track, Qt::LeftButton, {}, thumb);
+    std::vector<int> seen;
+    for (const int dx : {40, 90, 140}) {
+        QTest::mouseMove(track, thumb + QPoint(dx, 0));
+        seen.push_back(form.Slider2->Value());
+        const int g = seen.back();
+        EXPECT_EQ(Channels(), QStringLiteral("1 %1 3 / 1 %1 3").arg(g).toStdString());
+        EXPECT_EQ(form.PreviewColor(), 1U + 256U * static_cast<unsigned>(g) + 65536U * 3U);
+    }
+    QTest::mouseRelease(track, Qt::LeftButton, {}, thumb + QPoint(140, 0));
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()) && seen.front() > 2 &&
+                seen.front() != seen.back());
+}
+
+TEST_F(frmMainTest, ArrowAndPageKeysMoveAFocusedSliderThroughItsScroll) {
+    frmMain& form = Start();
+    form.SetCurrentColor(1, 7, 3);
+    QSlider* track = TrackOf(form.Slider2);
+    track->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(track, Qt::Key_Right);
+    EXPECT_EQ(Channels(), "1 8 3 / 1 8 3");
+    QTest::keyClick(track, Qt::Key_PageUp);  // a large change of 5
+    EXPECT_EQ(Channels(), "1 3 3 / 1 3 3");
+}
+
+TEST_F(frmMainTest, ADisabledSliderEndsItsSubscriptionsAndRaisesNothing) {
+    frmMain& form = Start();
+    int scrolls = 0;
+    form.Slider1->Scroll = [&scrolls] { ++scrolls; };
+    const HWND control = form.Slider1->hWnd();
+    SendMessageA(control, WM_HSCROLL, TB_ENDTRACK, 0);
+    EXPECT_EQ(scrolls, 1);
+    form.Slider1->SetEnabled(false);
+    SendMessageA(control, WM_HSCROLL, TB_ENDTRACK, 0);  // the teardown's message
+    QTest::keyClick(TrackOf(form.Slider1), Qt::Key_Right);
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_EQ(form.Slider1->Value(), 0);
+    // Both windows are back on their own procedures.
+    const LONG_PTR own = ProcValue(&QtWindowSystem::OwnProcedure);
+    for (const HWND hWnd : {control, form.Slider1->Trackbar()}) {
+        EXPECT_EQ(SetWindowLongA(hWnd, GWL_WNDPROC, own), own);
+    }
 }
 
 TEST_F(frmMainTest, PicturesPassTheFocusOn) {

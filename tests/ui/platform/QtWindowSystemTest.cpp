@@ -103,8 +103,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
     }
 
-    QtWindowSystem m_system;
-    ScopedWindowSystem m_scoped{m_system};
+    /// The process's window system, which the test program put in force.
+    QtWindowSystem& m_system = dynamic_cast<QtWindowSystem&>(*CurrentWindowSystem());
 };
 
 TEST_F(QtWindowSystemTest, SubclassingSeesSwallowsAndRewritesTheKeysOfARealWidget) {
