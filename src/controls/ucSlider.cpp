@@ -561,9 +561,13 @@ void ucSlider::ControlWindowMessage(UINT uMsg, WPARAM wParam) {
     if (uMsg != WM_HSCROLL && uMsg != WM_VSCROLL) {
         return;
     }
-    // The user's position becomes the stored value at once: a rebuild (disabling the slider,
-    // say) re-applies the stored value and would otherwise undo the move.
+    // The user's position becomes the stored value at once, and without range selection the
+    // selection start with it: a rebuild (disabling the slider at shutdown, say) re-applies
+    // both and would otherwise undo the move.
     static_cast<void>(Value());
+    if (m_selectRangeBits == 0) {
+        m_selStart = m_value;
+    }
     Raise(Scroll);
     if ((wParam & 0xFFFF) == static_cast<WPARAM>(TB_ENDTRACK)) {
         Raise(Change);

@@ -199,6 +199,10 @@ TEST_F(ucSliderTest, UserMovesRaiseEventsThroughTheChain) {
     SendMessageA(slider->Trackbar(), WM_LBUTTONDOWN, MK_LBUTTON | MK_MBUTTON, at);
     SendMessageA(slider->Trackbar(), WM_LBUTTONUP, MK_MBUTTON, at);
     EXPECT_EQ(mouse, (std::vector<float>{5, 2, -15, 30, 4, 2, -15, 30, -1}));
+
+    // The user's position is the stored one, which a rebuild (disabling) re-applies.
+    slider->SetEnabled(false);
+    EXPECT_EQ(slider->Value(), 3);
 }
 
 TEST_F(ucSliderTest, HeldArrowStepsOnFocusLossAndKeepsTheFocus) {
