@@ -17,11 +17,11 @@ constexpr std::int32_t kSelRange = static_cast<std::int32_t>(TBS_ENABLESELRANGE)
 constexpr std::int32_t kDisabled = static_cast<std::int32_t>(WS_DISABLED);
 
 bool KeyIsDown(int virtKey) {
-    return (GetKeyState(virtKey) & 0x8000) != 0;
+    return (GetKeyState(virtKey) & kKeyDown) != 0;
 }
 
 std::int16_t ShiftState() {
-    const auto down = [](int virtKey) { return (GetAsyncKeyState(virtKey) & 0x8000) != 0; };
+    const auto down = [](int virtKey) { return (GetAsyncKeyState(virtKey) & kKeyDown) != 0; };
     return static_cast<std::int16_t>((down(VK_SHIFT) ? 1 : 0) | (down(VK_CONTROL) ? 2 : 0) |
                                      (down(VK_MENU) ? 4 : 0));
 }

@@ -5,7 +5,6 @@
 namespace vitrel {
 namespace {
 
-constexpr std::int16_t kKeyDown = static_cast<std::int16_t>(0x8000);
 
 }  // namespace
 

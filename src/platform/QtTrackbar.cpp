@@ -16,13 +16,6 @@
 namespace vitrel {
 namespace {
 
-// Numbers only this class needs, beside the shared trackbar ones.
-constexpr DWORD WS_TABSTOP = 0x00010000;
-constexpr UINT TBM_SETRANGE = 0x0406;
-constexpr UINT TBM_SETSEL = 0x040A;
-constexpr int TB_TOP = 6;
-constexpr int TB_BOTTOM = 7;
-
 /// Message arguments are pointer-sized; positions are ints, so larger values are clamped.
 int ToInt(LPARAM value) {
     return static_cast<int>(std::clamp<LPARAM>(value, INT_MIN, INT_MAX));

@@ -9,67 +9,13 @@
 #include <QWidget>
 #include <utility>
 
+#include "platform/QtKeys.h"
 #include "platform/QtTrackbar.h"
 #include "platform/Trackbar.h"
 #include "platform/WindowRegistry.h"
 
 namespace vitrel {
 namespace {
-
-constexpr int kKeyDown = 0x8000;
-// Mouse-message flags and hit-test code that only the event translation needs.
-constexpr WPARAM MK_SHIFT = 0x0004;
-constexpr WPARAM MK_CONTROL = 0x0008;
-constexpr LPARAM HTCLIENT = 1;
-
-struct KeyPair {
-    int qt;
-    int vk;
-};
-
-// Keys whose virtual key code is not their Qt code; letters and digits share theirs.
-constexpr KeyPair kKeys[] = {
-    {Qt::Key_Backspace, 0x08},  {Qt::Key_Tab, 0x09},      {Qt::Key_Backtab, 0x09},
-    {Qt::Key_Clear, 0x0C},      {Qt::Key_Return, 0x0D},   {Qt::Key_Enter, 0x0D},
-    {Qt::Key_Shift, 0x10},      {Qt::Key_Control, 0x11},  {Qt::Key_Alt, 0x12},
-    {Qt::Key_Pause, 0x13},      {Qt::Key_CapsLock, 0x14}, {Qt::Key_Escape, 0x1B},
-    {Qt::Key_Space, 0x20},      {Qt::Key_PageUp, 0x21},   {Qt::Key_PageDown, 0x22},
-    {Qt::Key_End, 0x23},        {Qt::Key_Home, 0x24},     {Qt::Key_Left, 0x25},
-    {Qt::Key_Up, 0x26},         {Qt::Key_Right, 0x27},    {Qt::Key_Down, 0x28},
-    {Qt::Key_Insert, 0x2D},     {Qt::Key_Delete, 0x2E},   {Qt::Key_NumLock, 0x90},
-    {Qt::Key_ScrollLock, 0x91},
-};
-constexpr int kVkF1 = 0x70;
-
-int VirtualKey(int qtKey) {
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-        return qtKey;
-    }
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
-        return kVkF1 + (qtKey - Qt::Key_F1);
-    }
-    for (const KeyPair& pair : kKeys) {
-        if (pair.qt == qtKey) {
-            return pair.vk;
-        }
-    }
-    return 0;
-}
-
-int QtKey(int vk) {
-    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {
-        return vk;
-    }
-    if (vk >= kVkF1 && vk < kVkF1 + 24) {
-        return Qt::Key_F1 + (vk - kVkF1);
-    }
-    for (const KeyPair& pair : kKeys) {
-        if (pair.vk == vk) {
-            return pair.qt;
-        }
-    }
-    return 0;
-}
 
 /// True when the widget is the ancestor or lies under it, across window boundaries too.
 bool Within(const QWidget* widget, const QObject* ancestor) {
@@ -271,14 +217,14 @@ bool QtWindowSystem::TranslateKey(HWND hWnd, QWidget* widget, QKeyEvent* event) 
     QString text = event->text();
     bool changed = false;
     bool swallowed = false;
-    const int vk = VirtualKey(key);
+    const int vk = QtKeys::VirtualKey(key);
     if (vk != 0) {
         const auto message =
             Run(hWnd, press ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), flags);
         if (!message) {
             swallowed = true;
         } else if (message->wParam != static_cast<WPARAM>(vk)) {
-            key = QtKey(static_cast<int>(message->wParam & 0xFFFFU));
+            key = QtKeys::QtKey(static_cast<int>(message->wParam & 0xFFFFU));
             changed = true;
         }
     }
@@ -310,7 +256,7 @@ bool QtWindowSystem::TranslateKey(HWND hWnd, QWidget* widget, QKeyEvent* event) 
 }
 
 void QtWindowSystem::TrackKey(const QKeyEvent& event) {
-    const int vk = VirtualKey(event.key());
+    const int vk = QtKeys::VirtualKey(event.key());
     if (vk == 0) {
         return;
     }

@@ -30,7 +30,12 @@ inline constexpr UINT WM_MBUTTONUP = 0x0208;
 
 inline constexpr WPARAM MK_LBUTTON = 0x0001;
 inline constexpr WPARAM MK_RBUTTON = 0x0002;
+inline constexpr WPARAM MK_SHIFT = 0x0004;
+inline constexpr WPARAM MK_CONTROL = 0x0008;
 inline constexpr WPARAM MK_MBUTTON = 0x0010;
+
+/// The hit-test code of WM_MOUSEACTIVATE's lParam for a click in the client area.
+inline constexpr LPARAM HTCLIENT = 1;
 
 inline constexpr int VK_TAB = 0x09;
 inline constexpr int VK_SHIFT = 0x10;
@@ -47,6 +52,7 @@ inline constexpr DWORD WS_CHILD = 0x40000000;
 inline constexpr DWORD WS_VISIBLE = 0x10000000;
 inline constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
 inline constexpr DWORD WS_DISABLED = 0x08000000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;
 
 inline constexpr DWORD TBS_AUTOTICKS = 0x0001;
 inline constexpr DWORD TBS_HORZ = 0x0000;
@@ -64,8 +70,10 @@ inline constexpr UINT TBM_GETPOS = 0x0400;
 inline constexpr UINT TBM_GETRANGEMIN = 0x0401;
 inline constexpr UINT TBM_GETRANGEMAX = 0x0402;
 inline constexpr UINT TBM_SETPOS = 0x0405;
+inline constexpr UINT TBM_SETRANGE = 0x0406;
 inline constexpr UINT TBM_SETRANGEMIN = 0x0407;
 inline constexpr UINT TBM_SETRANGEMAX = 0x0408;
+inline constexpr UINT TBM_SETSEL = 0x040A;
 inline constexpr UINT TBM_SETSELSTART = 0x040B;
 inline constexpr UINT TBM_SETSELEND = 0x040C;
 inline constexpr UINT TBM_GETNUMTICS = 0x0410;
@@ -92,6 +100,8 @@ inline constexpr int TB_PAGEUP = 2;
 inline constexpr int TB_PAGEDOWN = 3;
 inline constexpr int TB_THUMBPOSITION = 4;
 inline constexpr int TB_THUMBTRACK = 5;
+inline constexpr int TB_TOP = 6;
+inline constexpr int TB_BOTTOM = 7;
 inline constexpr int TB_ENDTRACK = 8;
 
 /// wParam as TBM_* "redraw" takes it: true.

@@ -29,6 +29,9 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 inline constexpr int GWL_WNDPROC = -4;
 inline constexpr int GWL_HWNDPARENT = -8;
 
+/// The bit of GetKeyState and GetAsyncKeyState that is set while the key is down.
+inline constexpr int kKeyDown = 0x8000;
+
 inline constexpr UINT WM_NULL = 0x0000;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;

@@ -19,7 +19,6 @@ namespace vitrel {
 namespace {
 
 using Messages = std::vector<std::pair<UINT, WPARAM>>;
-constexpr WPARAM MK_SHIFT = 0x0004;
 
 /// Remembers the keys that reach it.
 class KeyTarget final : public QWidget {
