@@ -11,12 +11,14 @@
 #include <variant>
 #include <vector>
 
+#include "controls/Picture.h"
+
 namespace vitrel {
 
 /// Where the container keeps a control's stored properties, by name.
 class IPropertyBag {
 public:
-    using Value = std::variant<bool, std::int16_t, std::int32_t>;
+    using Value = std::variant<bool, std::int16_t, std::int32_t, Picture>;
 
     virtual ~IPropertyBag() = default;
     /// nullopt when the bag holds no entry of that name.

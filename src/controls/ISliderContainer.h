@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "controls/Picture.h"
 #include "platform/IMessageBox.h"
 #include "platform/WindowSystem.h"
 
@@ -40,6 +41,9 @@ public:
     virtual void SetBorderStyle(std::int16_t value) = 0;
     [[nodiscard]] virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool value) = 0;
+    /// The picture the window shows as its pointer for the custom pointer; none by default.
+    [[nodiscard]] virtual Picture MouseIcon() const = 0;
+    virtual void SetMouseIcon(const Picture& value) = 0;
     [[nodiscard]] virtual std::int16_t MousePointer() const = 0;
     virtual void SetMousePointer(std::int16_t value) = 0;
     [[nodiscard]] virtual std::int16_t OLEDropMode() const = 0;

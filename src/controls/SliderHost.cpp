@@ -3,11 +3,17 @@
 #include "controls/SliderHost.h"
 
 #include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
 #include <optional>
 
+#include "controls/DragMimeData.h"
+#include "controls/MouseEvent.h"
+#include "controls/QtPicture.h"
 #include "controls/ucSlider.h"
 #include "platform/IScreen.h"
 
@@ -15,6 +21,14 @@ namespace vitrel {
 namespace {
 
 constexpr int kCommandHeight = 25;
+/// The pointer number that shows the window's mouse icon.
+constexpr std::int16_t kCustomPointer = 99;
+constexpr std::int16_t kOLEDropManual = 1;
+constexpr std::int32_t kEffectCopy = 1;
+constexpr std::int32_t kEffectMove = 2;
+constexpr std::int16_t kDragEnter = 0;
+constexpr std::int16_t kDragLeave = 1;
+constexpr std::int16_t kDragOver = 2;
 
 /// The form pointer numbers (0 the default, 1 arrow ... 15 size all) as the desktop's shapes.
 std::optional<Qt::CursorShape> CursorOf(std::int16_t pointer) {
@@ -27,6 +41,30 @@ std::optional<Qt::CursorShape> CursorOf(std::int16_t pointer) {
         return std::nullopt;
     }
     return kShapes[static_cast<std::size_t>(pointer - 1)];
+}
+
+std::int32_t EffectOf(Qt::DropActions actions) {
+    return (actions.testFlag(Qt::CopyAction) ? kEffectCopy : 0) |
+           (actions.testFlag(Qt::MoveAction) ? kEffectMove : 0);
+}
+
+Qt::DropActions ActionsOf(std::int32_t effect) {
+    Qt::DropActions actions;
+    actions.setFlag(Qt::CopyAction, (effect & kEffectCopy) != 0);
+    actions.setFlag(Qt::MoveAction, (effect & kEffectMove) != 0);
+    return actions;
+}
+
+/// The one action a drop takes from the effects a handler left: the user's choice (Ctrl for
+/// copy) when it is among them, else move before copy.
+Qt::DropAction ActionOf(std::int32_t effect, Qt::DropAction proposed) {
+    const Qt::DropActions allowed = ActionsOf(effect);
+    if (proposed != Qt::IgnoreAction && allowed.testFlag(proposed)) {
+        return proposed;
+    }
+    return allowed.testFlag(Qt::MoveAction)   ? Qt::MoveAction
+           : allowed.testFlag(Qt::CopyAction) ? Qt::CopyAction
+                                              : Qt::IgnoreAction;
 }
 
 }  // namespace
@@ -100,9 +138,20 @@ void SliderHost::SetBorderStyle(std::int16_t value) {
     setLineWidth(1);
 }
 
+void SliderHost::SetMouseIcon(const Picture& value) {
+    m_mouseIcon = value;
+    ApplyPointer();
+}
+
 void SliderHost::SetMousePointer(std::int16_t value) {
     m_mousePointer = value;
-    if (const std::optional<Qt::CursorShape> shape = CursorOf(value)) {
+    ApplyPointer();
+}
+
+void SliderHost::ApplyPointer() {
+    if (m_mousePointer == kCustomPointer && !m_mouseIcon.IsNone()) {
+        setCursor(QCursor(QPixmap::fromImage(QtPicture::ToImage(m_mouseIcon))));
+    } else if (const std::optional<Qt::CursorShape> shape = CursorOf(m_mousePointer)) {
         setCursor(*shape);
     } else {
         unsetCursor();
@@ -111,10 +160,34 @@ void SliderHost::SetMousePointer(std::int16_t value) {
 
 void SliderHost::SetOLEDropMode(std::int16_t value) {
     m_oleDropMode = value;
-    setAcceptDrops(value == 1);  // manual: the holder handles what is dropped
+    setAcceptDrops(value == kOLEDropManual);  // manual: the holder handles what is dropped
 }
 
-void SliderHost::OLEDrag() {}
+void SliderHost::OLEDrag() {
+    auto data = std::make_unique<DragMimeData>();
+    std::int32_t allowedEffects = kEffectCopy | kEffectMove;
+    m_slider->UserControl_OLEStartDrag(data->Data(), allowedEffects);
+    const Qt::DropActions actions = ActionsOf(allowedEffects);
+    if (data->formats().isEmpty() || !actions) {
+        return;  // nothing to carry, or nothing a target may do with it
+    }
+    data->Requested = [this](IDataObject& Data, std::int16_t& DataFormat) {
+        m_slider->UserControl_OLESetData(Data, DataFormat);
+    };
+    auto* drag = new QDrag(this);  // Qt deletes it once the drag is over
+    drag->setMimeData(data.release());
+    connect(drag, &QDrag::actionChanged, this, [this, drag](Qt::DropAction action) {
+        std::int32_t effect = EffectOf(action);
+        bool defaultCursors = true;
+        m_slider->UserControl_OLEGiveFeedback(effect, defaultCursors);
+        // A holder that gives its own feedback gets this window's icon as the drag's pointer.
+        if (!defaultCursors && !m_mouseIcon.IsNone()) {
+            drag->setDragCursor(QPixmap::fromImage(QtPicture::ToImage(m_mouseIcon)), action);
+        }
+    });
+    std::int32_t effect = EffectOf(drag->exec(actions));
+    m_slider->UserControl_OLECompleteDrag(effect);
+}
 
 std::int32_t SliderHost::CommandHeight(int index) const {
     return m_commands.at(static_cast<std::size_t>(index))->height();
@@ -157,6 +230,65 @@ void SliderHost::focusInEvent(QFocusEvent* event) {
     if (m_slider) {
         m_slider->UserControl_EnterFocus();
     }
+}
+
+void SliderHost::dragEnterEvent(QDragEnterEvent* event) {
+    RaiseDrag(*event, kDragEnter);
+    // Taken even when the holder refuses a drop here: a refused enter would bring no moves, and
+    // the holder may take the drop further in.
+    event->accept();
+}
+
+void SliderHost::dragMoveEvent(QDragMoveEvent* event) {
+    RaiseDrag(*event, kDragOver);
+}
+
+void SliderHost::dragLeaveEvent(QDragLeaveEvent* event) {
+    FormControl::dragLeaveEvent(event);
+    if (const std::unique_ptr<QDropEvent> last = std::move(m_lastDrag)) {
+        RaiseDrag(*last, kDragLeave);
+    }
+}
+
+void SliderHost::dropEvent(QDropEvent* event) {
+    m_lastDrag.reset();
+    RaiseDrag(*event, std::nullopt);
+}
+
+void SliderHost::RaiseDrag(QDropEvent& event, std::optional<std::int16_t> state) {
+    if (event.mimeData() == nullptr || !m_slider) {
+        event.ignore();
+        return;
+    }
+    if (state && *state != kDragLeave) {
+        m_lastDrag.reset(event.clone());
+    }
+    // Button, Shift, X and Y as every mouse event of the form reads them.
+    const QMouseEvent pointer(QEvent::MouseMove, event.position(), mapToGlobal(event.position()),
+                              Qt::NoButton, event.buttons(), event.modifiers());
+    std::int16_t button = 0;
+    std::int16_t shift = 0;
+    float x = 0;
+    float y = 0;
+    RaiseMouseEvent(
+        [&](std::int16_t b, std::int16_t s, float px, float py) {
+            button = b;
+            shift = s;
+            x = px;
+            y = py;
+        },
+        pointer, contentsRect().topLeft(), TwipsPerPixelX(), TwipsPerPixelY());
+    MimeDataObject data(*event.mimeData());
+    std::int32_t effect = EffectOf(event.possibleActions());
+    if (state) {
+        std::int16_t dragState = *state;
+        m_slider->UserControl_OLEDragOver(data, effect, button, shift, x, y, dragState);
+    } else {
+        m_slider->UserControl_OLEDragDrop(data, effect, button, shift, x, y);
+    }
+    const Qt::DropAction action = ActionOf(effect, event.proposedAction());
+    event.setDropAction(action);
+    event.setAccepted(action != Qt::IgnoreAction);
 }
 
 }  // namespace vitrel

@@ -5,10 +5,12 @@
 #include <QFrame>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "controls/FormControl.h"
 #include "controls/ISliderContainer.h"
 
+class QDropEvent;
 class QPushButton;
 
 namespace vitrel {
@@ -47,11 +49,14 @@ public:
     void SetBorderStyle(std::int16_t value) override;
     [[nodiscard]] bool Enabled() const override { return isEnabled(); }
     void SetEnabled(bool value) override { setEnabled(value); }
+    [[nodiscard]] Picture MouseIcon() const override { return m_mouseIcon; }
+    void SetMouseIcon(const Picture& value) override;
     [[nodiscard]] std::int16_t MousePointer() const override { return m_mousePointer; }
     void SetMousePointer(std::int16_t value) override;
     [[nodiscard]] std::int16_t OLEDropMode() const override { return m_oleDropMode; }
     void SetOLEDropMode(std::int16_t value) override;
     void Refresh() override { update(); }
+    /// Lets the slider's holder fill a drag and runs it from this window.
     void OLEDrag() override;
     [[nodiscard]] std::int32_t CommandHeight(int index) const override;
     void SetCommandTop(int index, std::int32_t top) override;
@@ -61,14 +66,26 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void ApplyPointer();
+    /// Raises OLEDragOver in a state, or OLEDragDrop without one, and writes the effect the
+    /// holder chose back into the event.
+    void RaiseDrag(QDropEvent& event, std::optional<std::int16_t> state);
+
     IScreen& m_screen;
     IMessageBox& m_messageBox;
     std::array<QPushButton*, 2> m_commands{};
     std::int16_t m_borderStyle = 1;
+    Picture m_mouseIcon;
     std::int16_t m_mousePointer = 0;
     std::int16_t m_oleDropMode = 0;
+    /// The last drag over this window, for its leave, which carries nothing itself.
+    std::unique_ptr<QDropEvent> m_lastDrag;
     std::unique_ptr<ucSlider> m_slider;
 };
 

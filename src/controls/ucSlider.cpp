@@ -103,6 +103,7 @@ void ucSlider::ReadProperties(const IPropertyBag& bag) {
     m_selLength = ReadPropertyOr<std::int32_t>(bag, "SelLength", 0);
     const auto tipSide = ReadPropertyOr<std::int16_t>(bag, "TextPosition", TBTS_TOP);
     m_tipSide = tipSide >= TBTS_TOP && tipSide <= TBTS_RIGHT ? tipSide : std::int16_t{TBTS_TOP};
+    SetMouseIcon(ReadPropertyOr<Picture>(bag, "MouseIcon", Picture{}));
     m_container.SetMousePointer(ReadPropertyOr<std::int16_t>(bag, "MousePointer", 0));
     m_container.SetOLEDropMode(ReadPropertyOr<std::int16_t>(bag, "OLEDropMode", 0));
     RebuildTrackbar();
@@ -124,6 +125,7 @@ void ucSlider::WriteProperties(IPropertyBag& bag) const {
     WritePropertyUnlessDefault(bag, "SelStart", m_selStart, 0);
     WritePropertyUnlessDefault(bag, "SelLength", m_selLength, 0);
     WritePropertyUnlessDefault(bag, "TextPosition", m_tipSide, std::int16_t{TBTS_TOP});
+    WritePropertyUnlessDefault(bag, "MouseIcon", m_container.MouseIcon(), Picture{});
     WritePropertyUnlessDefault(bag, "MousePointer", m_container.MousePointer(), std::int16_t{0});
     WritePropertyUnlessDefault(bag, "OLEDropMode", m_container.OLEDropMode(), std::int16_t{0});
 }
@@ -329,6 +331,15 @@ void ucSlider::SetTextPosition(std::int32_t value) {
     Notify("TextPosition");
 }
 
+Picture ucSlider::MouseIcon() const {
+    return m_container.MouseIcon();
+}
+
+void ucSlider::SetMouseIcon(const Picture& value) {
+    m_container.SetMouseIcon(value);
+    Notify("MouseIcon");
+}
+
 std::int16_t ucSlider::MousePointer() const {
     return m_container.MousePointer();
 }
@@ -399,6 +410,34 @@ void ucSlider::UserControl_EnterFocus() {
     if (TrackbarExists()) {
         SetFocus(m_trackbar);
     }
+}
+
+void ucSlider::UserControl_OLECompleteDrag(std::int32_t& Effect) {
+    Raise(OLECompleteDrag, Effect);
+}
+
+void ucSlider::UserControl_OLEDragOver(IDataObject& Data, std::int32_t& Effect,
+                                       std::int16_t& Button, std::int16_t& Shift, float& X,
+                                       float& Y, std::int16_t& State) {
+    Raise(OLEDragOver, Data, Effect, Button, Shift, X, Y, State);
+}
+
+void ucSlider::UserControl_OLEGiveFeedback(std::int32_t& Effect, bool& DefaultCursors) {
+    Raise(OLEGiveFeedback, Effect, DefaultCursors);
+}
+
+void ucSlider::UserControl_OLESetData(IDataObject& Data, std::int16_t& DataFormat) {
+    Raise(OLESetData, Data, DataFormat);
+}
+
+void ucSlider::UserControl_OLEStartDrag(IDataObject& Data, std::int32_t& AllowedEffects) {
+    Raise(OLEStartDrag, Data, AllowedEffects);
+}
+
+void ucSlider::UserControl_OLEDragDrop(IDataObject& Data, std::int32_t& Effect,
+                                       std::int16_t& Button, std::int16_t& Shift, float& X,
+                                       float& Y) {
+    Raise(OLEDragDrop, Data, Effect, Button, Shift, X, Y);
 }
 
 void ucSlider::RebuildTrackbar() {

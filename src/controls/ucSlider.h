@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "controls/IDataObject.h"
 #include "controls/IPropertyBag.h"
 #include "controls/ISliderContainer.h"
 #include "controls/IpvSbClsWin.h"
@@ -141,6 +142,8 @@ public:
     /// 0 above/left, 1 below/right.
     [[nodiscard]] std::int32_t TextPosition() const;
     void SetTextPosition(std::int32_t value);
+    [[nodiscard]] Picture MouseIcon() const;
+    void SetMouseIcon(const Picture& value);
     [[nodiscard]] std::int16_t MousePointer() const;
     void SetMousePointer(std::int16_t value);
     [[nodiscard]] std::int16_t OLEDropMode() const;
@@ -160,6 +163,16 @@ public:
     void UserControl_Resize();
     /// The control received the focus: it goes on to the trackbar.
     void UserControl_EnterFocus();
+    // The control window's drag-and-drop events, raised on to the holder with the same
+    // arguments; what a handler changes reaches the window.
+    void UserControl_OLECompleteDrag(std::int32_t& Effect);
+    void UserControl_OLEDragOver(IDataObject& Data, std::int32_t& Effect, std::int16_t& Button,
+                                 std::int16_t& Shift, float& X, float& Y, std::int16_t& State);
+    void UserControl_OLEGiveFeedback(std::int32_t& Effect, bool& DefaultCursors);
+    void UserControl_OLESetData(IDataObject& Data, std::int16_t& DataFormat);
+    void UserControl_OLEStartDrag(IDataObject& Data, std::int32_t& AllowedEffects);
+    void UserControl_OLEDragDrop(IDataObject& Data, std::int32_t& Effect, std::int16_t& Button,
+                                 std::int16_t& Shift, float& X, float& Y);
 
     void WindowProc(std::int32_t Index, HWND hWnd, UINT& uMsg, WPARAM& wParam,
                     LPARAM& lParam) override;
@@ -169,6 +182,16 @@ public:
     std::function<void(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y)> MouseMove;
     std::function<void(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y)> MouseDown;
     std::function<void(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y)> MouseUp;
+    std::function<void(std::int32_t& Effect)> OLECompleteDrag;
+    std::function<void(IDataObject& Data, std::int32_t& Effect, std::int16_t& Button,
+                       std::int16_t& Shift, float& X, float& Y, std::int16_t& State)>
+        OLEDragOver;
+    std::function<void(std::int32_t& Effect, bool& DefaultCursors)> OLEGiveFeedback;
+    std::function<void(IDataObject& Data, std::int16_t& DataFormat)> OLESetData;
+    std::function<void(IDataObject& Data, std::int32_t& AllowedEffects)> OLEStartDrag;
+    std::function<void(IDataObject& Data, std::int32_t& Effect, std::int16_t& Button,
+                       std::int16_t& Shift, float& X, float& Y)>
+        OLEDragDrop;
     std::function<void(std::int16_t& KeyAscii)> KeyPress;
     std::function<void(std::int16_t& KeyCode, std::int16_t& Shift)> KeyDown;
     std::function<void(std::int16_t& KeyCode, std::int16_t& Shift)> KeyUp;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <string>
@@ -16,6 +17,8 @@ namespace {
 
 using Value = IPropertyBag::Value;
 constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
+constexpr std::uint32_t kIconPixel = 0x80FF8000;
+const Picture kIcon(1, 2, {kIconPixel, 0xFF000000});
 
 /// The form and the control window around one slider; records notifications and message boxes.
 struct Container final : ISliderContainer, IMessageBox {
@@ -42,6 +45,8 @@ struct Container final : ISliderContainer, IMessageBox {
     void SetBorderStyle(std::int16_t value) override { border = value; }
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override { enabled = value; }
+    Picture MouseIcon() const override { return icon; }
+    void SetMouseIcon(const Picture& value) override { icon = value; }
     std::int16_t MousePointer() const override { return pointer; }
     void SetMousePointer(std::int16_t value) override { pointer = value; }
     std::int16_t OLEDropMode() const override { return dropMode; }
@@ -62,6 +67,7 @@ struct Container final : ISliderContainer, IMessageBox {
     HWND window = CreateWindowExA(0, "UserControl", "", 0, 0, 0, 200, 30, form, 0, 0);
     std::int32_t width = 200 * 15;
     std::int32_t height = 30 * 15;
+    Picture icon;
     std::int16_t border = 1, pointer = 0, dropMode = 0;
     bool enabled = true;
     std::array<std::int32_t, 2> commandTops{};
@@ -116,6 +122,8 @@ TEST_F(ucSliderTest, EachPropertyIsStoredInItsOwnFormAndLoadsBack) {
          },
          {{"SelectRange", 32}, {"SelStart", 3}, {"SelLength", 4}}},
         {[](ucSlider& s) { s.SetTextPosition(1); }, {{"TextPosition", std::int16_t{2}}}},
+        {[](ucSlider& s) { s.SetMouseIcon(Picture(2, 2, {kIconPixel})); }, {}},  // damaged: none
+        {[](ucSlider& s) { s.SetMouseIcon(kIcon); }, {{"MouseIcon", kIcon}}},
         {[](ucSlider& s) { s.SetMousePointer(3); }, {{"MousePointer", std::int16_t{3}}}},
         {[](ucSlider& s) { s.SetOLEDropMode(1); }, {{"OLEDropMode", std::int16_t{1}}}},
     };
@@ -132,6 +140,7 @@ TEST_F(ucSliderTest, EachPropertyIsStoredInItsOwnFormAndLoadsBack) {
         MemoryPropertyBag again;
         NewSlider(reloaded, &bag)->WriteProperties(again);
         EXPECT_EQ(again.entries(), row.stored);
+        EXPECT_EQ(std::count(reloaded.changes.begin(), reloaded.changes.end(), "MouseIcon"), 1);
         row.set(*combined);
     }
     MemoryPropertyBag bag;
@@ -143,8 +152,20 @@ TEST_F(ucSliderTest, EachPropertyIsStoredInItsOwnFormAndLoadsBack) {
     EXPECT_EQ(order, (std::vector<std::string>{
                          "BorderStyle", "Orientation", "TickFrequency", "Max", "Min", "Value",
                          "Enabled", "LargeChange", "SmallChange", "SelectRange", "SelStart",
-                         "SelLength", "TextPosition", "MousePointer", "OLEDropMode"}));
+                         "SelLength", "TextPosition", "MouseIcon", "MousePointer", "OLEDropMode"}));
     EXPECT_EQ(events, "");
+}
+
+TEST_F(ucSliderTest, DragEventsPassTheHoldersChangesBack) {
+    auto slider = NewSlider(user);
+    slider->OLEGiveFeedback = [](std::int32_t& effect, bool& defaultCursors) {
+        defaultCursors = effect == 2;
+        effect = 0;
+    };
+    std::int32_t effect = 2;
+    bool defaultCursors = false;
+    slider->UserControl_OLEGiveFeedback(effect, defaultCursors);
+    EXPECT_EQ(std::make_pair(effect, defaultCursors), std::make_pair(0, true));
 }
 
 TEST_F(ucSliderTest, ValuesFromCodeAreClampedAndRaiseNoEvent) {
