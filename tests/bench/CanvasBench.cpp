@@ -2,10 +2,13 @@
 // Copyright (c) 2026 The Vitrel developers
 //
 // The main window on the X server of $DISPLAY: a snapshot through the glass until the canvas
-// is painted, a click on the canvas until the preview is painted in the picked colour, the
-// favourites menu built from 0, 1,000 and 10,000 favourites, and one of 10,000 recalled.
+// is painted, a click on the canvas until the preview is painted in the picked colour, one step
+// of dragging a channel slider until the preview is painted, the favourites menu built from 0,
+// 1,000 and 10,000 favourites, and one of 10,000 recalled.
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -15,9 +18,12 @@
 #include "controls/ImageBox.h"
 #include "controls/PictureBox.h"
 #include "controls/QtInputEnvironment.h"
+#include "controls/TextBox.h"
+#include "controls/ucSlider.h"
 #include "favorites/FavoriteRecord.h"
 #include "favorites/FavoritesMenu.h"
 #include "platform/QtServices.h"
+#include "platform/QtWindowSystem.h"
 
 namespace {
 
@@ -42,6 +48,39 @@ void ClickToPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(ClickToPreview)->Unit(benchmark::kMicrosecond);
+
+// One mouse move of a thumb drag on the green slider: the trackbar's mouse message and its
+// scroll notification through the subclassed windows, the box and the preview updated, the
+// preview repainted.
+void DragStepToPreview(benchmark::State& state) {
+    g_form->SetCurrentColor(0, 0, 0);  // the thumb at the left end, where every run starts
+    auto& system = dynamic_cast<vitrel::QtWindowSystem&>(*vitrel::CurrentWindowSystem());
+    auto* track = qobject_cast<QSlider*>(system.WidgetOf(g_form->Slider2->Trackbar()));
+    QStyleOptionSlider option;
+    option.initFrom(track);
+    option.orientation = Qt::Horizontal;
+    option.minimum = track->minimum();
+    option.maximum = track->maximum();
+    option.sliderPosition = option.sliderValue = track->value();
+    const QPoint thumb =
+        track->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, track)
+            .center();
+    QTest::mousePress(track, Qt::LeftButton, {}, thumb);
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 2;
+        QTest::mouseMove(track, thumb + QPoint(40 + 60 * step, 0));
+        if (state.range(0) != 0) {
+            g_form->pctPlt->repaint();
+        }
+    }
+    QTest::mouseRelease(track, Qt::LeftButton, {}, thumb);
+    if (g_form->Slider2->Value() == 0 || g_form->txtG->text().toInt() != g_form->Slider2->Value()) {
+        state.SkipWithError("the drag did not reach the channel");
+    }
+}
+BENCHMARK(DragStepToPreview)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Fills the favourites folder with `count` records (no pictures: they are read only on a recall).
 void FillFavorites(const std::filesystem::path& folder, int count) {
