@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyleOptionSlider>
+#include <QToolTip>
 #include <algorithm>
 #include <climits>
 #include <utility>
@@ -58,6 +59,9 @@ QtTrackbar::QtTrackbar(DWORD style, QWidget* parent) : QSlider(parent), m_style(
     if ((style & TBS_TOOLTIPS) != 0) {
         m_tip = new QLabel(this, Qt::ToolTip);
         m_tip->setMargin(2);
+        m_tip->setFrameStyle(QFrame::Box | QFrame::Plain);
+        m_tip->setPalette(QToolTip::palette());
+        m_tip->setAutoFillBackground(true);
     }
     connect(this, &QAbstractSlider::actionTriggered, this,
             [this](int action) { m_pendingCode = NotificationOf(action); });
@@ -295,8 +299,22 @@ void QtTrackbar::PlaceTip() {
         m_tip->hide();
         return;
     }
-    m_tip->setText(QString::number(value()));
-    m_tip->adjustSize();
+    // Laying out the tip's text is most of a drag step's work: the tip takes the size of the
+    // longer end of the range once, and its text changes only with the value.
+    const QString text = QString::number(value());
+    if (m_tip->text() != text) {
+        m_tip->setText(text);
+    }
+    const std::pair<int, int> range{minimum(), maximum()};
+    if (range != m_tipRange) {
+        m_tipRange = range;
+        const QFontMetrics metrics = m_tip->fontMetrics();
+        const int widest = std::max(metrics.horizontalAdvance(QString::number(range.first)),
+                                    metrics.horizontalAdvance(QString::number(range.second)));
+        const int frame = 2 * (m_tip->margin() + m_tip->frameWidth());
+        m_tip->setAlignment(Qt::AlignCenter);
+        m_tip->resize(widest + frame + 2, metrics.height() + frame);
+    }
     QStyleOptionSlider option;
     initStyleOption(&option);
     const QRect handle =
@@ -317,8 +335,13 @@ void QtTrackbar::PlaceTip() {
             at = QPoint(handle.center().x() - size.width() / 2, handle.top() - size.height());
             break;
     }
-    m_tip->move(mapToGlobal(at));
-    m_tip->show();
+    const QPoint global = mapToGlobal(at);
+    if (m_tip->pos() != global) {
+        m_tip->move(global);
+    }
+    if (m_tip->isHidden()) {
+        m_tip->show();
+    }
 }
 
 void QtTrackbar::paintEvent(QPaintEvent* event) {

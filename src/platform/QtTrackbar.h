@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QSlider>
+#include <utility>
 
 #include "platform/WindowSystem.h"
 
@@ -51,6 +52,8 @@ private:
     int m_pendingCode = -1;
     bool m_tracking = false;
     QPointer<QLabel> m_tip;
+    /// The range the tip was last sized for.
+    std::pair<int, int> m_tipRange{0, -1};
 };
 
 }  // namespace vitrel

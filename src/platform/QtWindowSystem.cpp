@@ -417,8 +417,10 @@ std::int16_t QtWindowSystem::GetKeyState(int virtKey) {
 
 std::int16_t QtWindowSystem::GetAsyncKeyState(int virtKey) {
     bool down = (GetKeyState(virtKey) & kKeyDown) != 0;
-    // Modifiers held down before the program had the keyboard show only in the modifier state.
-    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+    // Modifiers held down before the program had the keyboard show only in the modifier state
+    // of the input events. The state of the event being handled: asking the X server instead
+    // costs a round trip for each key, three for every mouse message.
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
     down = down || (virtKey == VK_SHIFT && (modifiers & Qt::ShiftModifier)) ||
            (virtKey == VK_CONTROL && (modifiers & Qt::ControlModifier)) ||
            (virtKey == VK_MENU && (modifiers & Qt::AltModifier));
