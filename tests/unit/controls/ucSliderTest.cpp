@@ -156,18 +156,6 @@ TEST_F(ucSliderTest, EachPropertyIsStoredInItsOwnFormAndLoadsBack) {
     EXPECT_EQ(events, "");
 }
 
-TEST_F(ucSliderTest, DragEventsPassTheHoldersChangesBack) {
-    auto slider = NewSlider(user);
-    slider->OLEGiveFeedback = [](std::int32_t& effect, bool& defaultCursors) {
-        defaultCursors = effect == 2;
-        effect = 0;
-    };
-    std::int32_t effect = 2;
-    bool defaultCursors = false;
-    slider->UserControl_OLEGiveFeedback(effect, defaultCursors);
-    EXPECT_EQ(std::make_pair(effect, defaultCursors), std::make_pair(0, true));
-}
-
 TEST_F(ucSliderTest, ValuesFromCodeAreClampedAndRaiseNoEvent) {
     auto slider = NewSlider(user);
     slider->SetMax(255);
