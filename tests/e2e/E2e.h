@@ -228,19 +228,6 @@ public:
         Tool({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()), "click",
               "1"});
     }
-    /// Presses the left button at `from`, moves to `to` in steps and lets go there.
-    void Drag(QPoint from, QPoint to) const {
-        const QPoint start = ToScreen(from);
-        const QPoint end = ToScreen(to);
-        QStringList command{"xdotool"};
-        for (int step = 0; step <= 4; ++step) {
-            const QPoint at = start + (end - start) * step / 4;
-            command << "mousemove" << QString::number(at.x()) << QString::number(at.y());
-            command << (step == 0 ? QStringList{"mousedown", "1"} : QStringList{"sleep", "0.05"});
-        }
-        Tool(command << "mouseup"
-                     << "1");
-    }
     [[nodiscard]] QColor Pixel(const QImage& screen, QPoint client) const {
         return screen.pixelColor(ToScreen(client));
     }

@@ -108,19 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseRow{"SIGHUP", [](Vitrel& vitrel) { vitrel.Signal(SIGHUP); }}),
     kRowName);
 
-TEST(Drag, AChannelDraggedWithTheMouseIsShownAndStoredOnClose) {
-    Vitrel vitrel("R=10 G=0 B=30");
-    vitrel.Start();
-    vitrel.Drag({158, 40}, {300, 40});  // the green thumb, from its left end to near the right
-    QColor shown;
-    WaitUntil([&] { return (shown = vitrel.Pixel(Screenshot(), kPreview)).green() > 128; });
-    EXPECT_EQ(shown.red(), 10);
-    EXPECT_EQ(shown.blue(), 30);
-    Key("ctrl+q");
-    vitrel.ExpectCleanExit();
-    EXPECT_EQ(vitrel.ReadSettings().at("G"), std::to_string(shown.green()));
-}
-
 struct NoDisplayRow {
     const char* name;
     const char* display;  // nullptr: DISPLAY unset
