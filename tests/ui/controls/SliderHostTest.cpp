@@ -50,23 +50,17 @@ TEST(SliderHostTest, DropInManualModeRaisesDragOverThenDragDropWithTheDroppedTex
     dropped.setText(QStringLiteral("#FF8000"));
     // 4 and 2 pixels into the control, inside its one-pixel border.
     const QPoint at = host->mapTo(&window, host->contentsRect().topLeft() + QPoint(4, 2));
-    const auto send = [&](QEvent&& event) {
-        QApplication::sendEvent(window.windowHandle(), &event);
-        return event.isAccepted();
-    };
     const auto both = Qt::CopyAction | Qt::MoveAction;
-    const auto enter = [&] {
-        return send(QDragEnterEvent(at, both, &dropped, Qt::LeftButton, Qt::ShiftModifier));
-    };
-
-    EXPECT_FALSE(enter());  // not a drop target until the mode is manual
-    slider.SetOLEDropMode(1);
-    enter();
-    send(QDragLeaveEvent());
-    enter();
-    send(QDragMoveEvent(at, both, &dropped, Qt::LeftButton, Qt::ShiftModifier));
+    QDragEnterEvent enter(at, both, &dropped, Qt::LeftButton, Qt::ShiftModifier);
+    QDragLeaveEvent leave;
+    QDragMoveEvent move(at, both, &dropped, Qt::LeftButton, Qt::ShiftModifier);
     QDropEvent drop(at, both, &dropped, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(window.windowHandle(), &drop);
+    QApplication::sendEvent(window.windowHandle(), &enter);
+    EXPECT_FALSE(enter.isAccepted());  // not a drop target until the mode is manual
+    slider.SetOLEDropMode(1);
+    for (QEvent* event : std::initializer_list<QEvent*>{&enter, &leave, &enter, &move, &drop}) {
+        QApplication::sendEvent(window.windowHandle(), event);
+    }
 
     EXPECT_EQ(raised, (std::vector<std::string>{"#FF8000 3 1 1 60 30 0", "#FF8000 3 1 1 60 30 1",
                                                 "#FF8000 3 1 1 60 30 0", "#FF8000 3 1 1 60 30 2",
