@@ -3,10 +3,6 @@
 #include "platform/MemoryWindowSystem.h"
 
 namespace vitrel {
-namespace {
-
-
-}  // namespace
 
 LRESULT MemoryWindowSystem::OwnProcedure(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     auto* system = dynamic_cast<MemoryWindowSystem*>(CurrentWindowSystem());
