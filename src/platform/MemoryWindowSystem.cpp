@@ -36,23 +36,9 @@ void MemoryWindowSystem::RegisterClassProcedure(std::string_view className, WNDP
     }
 }
 
-std::intptr_t MemoryWindowSystem::GetPropA(HWND hWnd, std::string_view name) {
-    const Window* window = Find(hWnd);
-    return window != nullptr ? ReadProperty(window->properties, name) : 0;
-}
-
-bool MemoryWindowSystem::SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) {
+WindowProperties* MemoryWindowSystem::PropertiesOf(HWND hWnd) {
     Window* window = Find(hWnd);
-    if (window == nullptr) {
-        return false;
-    }
-    window->properties.insert_or_assign(std::string(name), value);
-    return true;
-}
-
-std::intptr_t MemoryWindowSystem::RemovePropA(HWND hWnd, std::string_view name) {
-    Window* window = Find(hWnd);
-    return window != nullptr ? TakeProperty(window->properties, name) : 0;
+    return window != nullptr ? &window->properties : nullptr;
 }
 
 LONG_PTR MemoryWindowSystem::SetWindowLongA(HWND hWnd, int index, LONG_PTR value) {

@@ -62,9 +62,7 @@ public:
     void RegisterClassProcedure(std::string_view className, WNDPROC proc);
     [[nodiscard]] HWND Focus() const { return m_focus; }
 
-    [[nodiscard]] std::intptr_t GetPropA(HWND hWnd, std::string_view name) override;
-    bool SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) override;
-    std::intptr_t RemovePropA(HWND hWnd, std::string_view name) override;
+    [[nodiscard]] WindowProperties* PropertiesOf(HWND hWnd) override;
     LONG_PTR SetWindowLongA(HWND hWnd, int index, LONG_PTR value) override;
     [[nodiscard]] bool IsWindow(HWND hWnd) override { return Find(hWnd) != nullptr; }
     DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* processId) override;

@@ -272,23 +272,9 @@ void QtWindowSystem::TrackKey(const QKeyEvent& event) {
     m_keys[vk] = static_cast<std::int16_t>(state);
 }
 
-std::intptr_t QtWindowSystem::GetPropA(HWND hWnd, std::string_view name) {
-    const Window* window = Find(hWnd);
-    return window != nullptr ? ReadProperty(window->properties, name) : 0;
-}
-
-bool QtWindowSystem::SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) {
+WindowProperties* QtWindowSystem::PropertiesOf(HWND hWnd) {
     Window* window = Find(hWnd);
-    if (window == nullptr) {
-        return false;
-    }
-    window->properties.insert_or_assign(std::string(name), value);
-    return true;
-}
-
-std::intptr_t QtWindowSystem::RemovePropA(HWND hWnd, std::string_view name) {
-    Window* window = Find(hWnd);
-    return window != nullptr ? TakeProperty(window->properties, name) : 0;
+    return window != nullptr ? &window->properties : nullptr;
 }
 
 LONG_PTR QtWindowSystem::SetWindowLongA(HWND hWnd, int index, LONG_PTR value) {

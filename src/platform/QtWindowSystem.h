@@ -42,9 +42,7 @@ public:
     /// a trackbar answers its TBM_* messages.
     static LRESULT OwnProcedure(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-    [[nodiscard]] std::intptr_t GetPropA(HWND hWnd, std::string_view name) override;
-    bool SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) override;
-    std::intptr_t RemovePropA(HWND hWnd, std::string_view name) override;
+    [[nodiscard]] WindowProperties* PropertiesOf(HWND hWnd) override;
     LONG_PTR SetWindowLongA(HWND hWnd, int index, LONG_PTR value) override;
     [[nodiscard]] bool IsWindow(HWND hWnd) override { return Find(hWnd) != nullptr; }
     DWORD GetWindowThreadProcessId(HWND hWnd, DWORD* processId) override;

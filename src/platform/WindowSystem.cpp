@@ -109,18 +109,35 @@ std::int16_t GetAsyncKeyState(int virtKey) {
     return g_backend != nullptr ? g_backend->GetAsyncKeyState(virtKey) : std::int16_t{0};
 }
 
-std::intptr_t ReadProperty(const WindowProperties& properties, std::string_view name) {
-    const auto found = properties.find(name);
-    return found != properties.end() ? found->second : 0;
+std::intptr_t WindowSystemBackend::GetPropA(HWND hWnd, std::string_view name) {
+    const WindowProperties* properties = PropertiesOf(hWnd);
+    if (properties == nullptr) {
+        return 0;
+    }
+    const auto found = properties->find(name);
+    return found != properties->end() ? found->second : 0;
 }
 
-std::intptr_t TakeProperty(WindowProperties& properties, std::string_view name) {
-    const auto found = properties.find(name);
-    if (found == properties.end()) {
+bool WindowSystemBackend::SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) {
+    WindowProperties* properties = PropertiesOf(hWnd);
+    if (properties == nullptr) {
+        return false;
+    }
+    properties->insert_or_assign(std::string(name), value);
+    return true;
+}
+
+std::intptr_t WindowSystemBackend::RemovePropA(HWND hWnd, std::string_view name) {
+    WindowProperties* properties = PropertiesOf(hWnd);
+    if (properties == nullptr) {
+        return 0;
+    }
+    const auto found = properties->find(name);
+    if (found == properties->end()) {
         return 0;
     }
     const std::intptr_t value = found->second;
-    properties.erase(found);
+    properties->erase(found);
     return value;
 }
 

@@ -41,14 +41,21 @@ inline constexpr UINT WM_KILLFOCUS = 0x0008;
 LONG_PTR ProcValue(WNDPROC proc);
 WNDPROC ProcFromValue(LONG_PTR value);
 
+/// A window's named properties, as every backend keeps them.
+using WindowProperties = std::map<std::string, std::intptr_t, std::less<>>;
+
 /// One window system. The free functions below forward to the backend in force.
 class WindowSystemBackend {
 public:
     virtual ~WindowSystemBackend() = default;
 
-    [[nodiscard]] virtual std::intptr_t GetPropA(HWND hWnd, std::string_view name) = 0;
-    virtual bool SetPropA(HWND hWnd, std::string_view name, std::intptr_t value) = 0;
-    virtual std::intptr_t RemovePropA(HWND hWnd, std::string_view name) = 0;
+    /// The window's properties; nullptr when the handle names no window.
+    [[nodiscard]] virtual WindowProperties* PropertiesOf(HWND hWnd) = 0;
+    // Every backend keeps the properties alike: 0 (false) when the window or the entry is
+    // missing.
+    [[nodiscard]] std::intptr_t GetPropA(HWND hWnd, std::string_view name);
+    bool SetPropA(HWND hWnd, std::string_view name, std::intptr_t value);
+    std::intptr_t RemovePropA(HWND hWnd, std::string_view name);
     /// GWL_WNDPROC installs a procedure, GWL_HWNDPARENT sets the owner; returns the previous
     /// value, 0 when the window or the index is unknown.
     virtual LONG_PTR SetWindowLongA(HWND hWnd, int index, LONG_PTR value) = 0;
@@ -113,12 +120,5 @@ LRESULT SendMessageA(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 HWND SetFocus(HWND hWnd);
 [[nodiscard]] std::int16_t GetKeyState(int virtKey);
 [[nodiscard]] std::int16_t GetAsyncKeyState(int virtKey);
-
-/// A window's named properties, as every backend keeps them.
-using WindowProperties = std::map<std::string, std::intptr_t, std::less<>>;
-/// The value stored under the name; 0 when there is none.
-[[nodiscard]] std::intptr_t ReadProperty(const WindowProperties& properties, std::string_view name);
-/// Removes the entry and returns its value; 0 when there was none.
-std::intptr_t TakeProperty(WindowProperties& properties, std::string_view name);
 
 }  // namespace vitrel
