@@ -35,6 +35,7 @@
 #include "controls/ucSlider.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesStore.h"
+#include "glass/GlassHole.h"
 #include "glass/GlassSampling.h"
 #include "glass/PickingCursor.h"
 #include "glass/frmlens.h"
@@ -91,6 +92,7 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
     setWindowIcon(icon);
     setFont(GothicFont(9, false));
     CreateControls();
+    m_glassHole = new GlassHole(*this, *pctGlass);
     ucClrComDlg1 = std::make_unique<ucClrComDlg>(
         m_services.colorDialog, [this] { return WindowRegistry::Instance().HandleOf(this); });
     // Its design-time properties: open with the colour selected and the custom colours shown.
@@ -183,6 +185,8 @@ void frmMain::CreateControls() {
         Image1->SetPicture(transparent);
     }
     AddControl(Image1);
+    // The canvas frame draws its picture, device pixel by device pixel, as a click picks it.
+    pctCvs->SetWindowlessImage(Image1);
 
     cmdUp = Add(new CommandButton(this, client), 16, 1200, 1800, 255, 255);
     cmdUp->setText(Qs(T::cmdUp));
@@ -351,7 +355,9 @@ void frmMain::Form_Load() {
     m_VerFromMenu = false;
     m_tppY = m_services.screen.TwipsPerPixelY();
     m_tppX = m_services.screen.TwipsPerPixelX();
-    modVitrel::CutGlassHole(*this, *pctGlass);
+    // Cut now and again once the layout is final: the menu bar above the glass is laid out
+    // only when the window is shown.
+    m_glassHole->Cut();
 
     // A stored text that does not convert counts as missing: the control keeps its value.
     int channels[3] = {};
@@ -646,8 +652,7 @@ void frmMain::TakeGlassSnapshot() {
     // While the lens is out, the square under the lens.
     const PictureBox* glass =
         mnuSep->text() != Qs(T::mnuSepDetach) && m_lens != nullptr ? m_lens->pctGlass : pctGlass;
-    const QPoint corner = glass->mapToGlobal(glass->contentsRect().topLeft());
-    ShowNewPicture(modVitrel::GrabGlassPicture(m_services.screenGrabber, corner));
+    ShowNewPicture(modVitrel::GrabGlassPicture(m_services.screenGrabber, *glass));
 }
 
 void frmMain::mnuSep_Click() {
@@ -659,7 +664,7 @@ void frmMain::mnuSep_Click() {
     }
     m_tppX = m_services.screen.TwipsPerPixelX();
     m_tppY = m_services.screen.TwipsPerPixelY();
-    modVitrel::FillGlassHole(*this);
+    m_glassHole->Fill();
     pctGlass->hide();
     cmdSnap->hide();
     m_lens = new frmlens(
@@ -687,7 +692,7 @@ void frmMain::LensReturned() {
     }
     m_tppX = m_services.screen.TwipsPerPixelX();
     m_tppY = m_services.screen.TwipsPerPixelY();
-    modVitrel::CutGlassHole(*this, *pctGlass);
+    m_glassHole->Cut();
     mnuSep->setText(Qs(T::mnuSepDetach));
     pctGlass->show();
     cmdSnap->show();
@@ -767,10 +772,17 @@ void frmMain::Image1_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, floa
     }
     pctCvs->setCursor(m_pickingCursor);
     CompleteWindow();
-    // Before any picture this reads the blank surface: the canvas background.
+    // Before any picture this reads the blank surface: the canvas background. The pixel is
+    // the one the canvas shows at the pointer: its place in the frame through the same mapping.
     const QImage source = pctCvsH->Image();
-    const auto pixel = CanvasGeometry::PickSourcePixel(X, Y, m_tppX, m_tppY, m_canvas.Zoom(),
-                                                       source.width(), source.height());
+    const QRect image = Image1->geometry();
+    const QSize frame = pctCvs->ClientSize();
+    const auto pixel = CanvasGeometry::ShownPixel(
+        static_cast<double>(X) / m_tppX + image.x(), static_cast<double>(Y) / m_tppY + image.y(),
+        frame.width(), frame.height(),
+        {static_cast<float>(image.x()), static_cast<float>(image.y()),
+         static_cast<float>(image.width()), static_cast<float>(image.height())},
+        source.width(), source.height());
     if (pixel) {
         const QRgb colour = source.pixel(pixel->x, pixel->y);
         SetCurrentColor(qRed(colour), qGreen(colour), qBlue(colour));

@@ -40,6 +40,7 @@ class FavoritesMenu;
 class frmlens;
 class frmVer;
 class FavoritesStore;
+class GlassHole;
 
 /// The one working window: the channel editor of the current colour, the preview, the
 /// canvas, the glass, the notation options and the menus. It restores its colour, position
@@ -218,6 +219,7 @@ private:
     std::unique_ptr<WindowPlacement> m_placement;
     std::unique_ptr<FavoritesStore> m_favoritesStore;
     std::unique_ptr<FavoritesMenu> m_favorites;
+    GlassHole* m_glassHole = nullptr;
     QPointer<frmlens> m_lens;  // while the lens is out
     bool m_framed = false;
     bool m_closing = false;

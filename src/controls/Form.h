@@ -4,8 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QString>
+#include <QWindow>
 #include <algorithm>
 #include <cstdint>
 #include <type_traits>
@@ -52,6 +54,23 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ScreenChangeInternal && this->isWindow() &&
+            this->windowHandle() != nullptr && this->minimumSize() == this->maximumSize()) {
+            // A fixed-size window keeps the size limits the window manager was given in the
+            // old screen's device pixels: on a screen with another scale it stays cut off or
+            // padded. The same limits again, in the new screen's pixels, and the size with them.
+            QWindow* window = this->windowHandle();
+            const QSize size = this->size();
+            window->setMinimumSize(QSize(0, 0));
+            window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+            window->setMinimumSize(size);
+            window->setMaximumSize(size);
+            window->resize(size);
+        }
+        return Window::event(event);
+    }
+
     /// Twips become pixels by integer division by the screen's factors.
     void SetTwipsPerPixel(std::int16_t x, std::int16_t y) {
         m_tppX = std::max<std::int16_t>(x, 1);

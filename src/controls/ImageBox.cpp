@@ -16,7 +16,7 @@ void ImageBox::SetPicture(const QImage& picture) {
     if (!m_stretch && !picture.isNull()) {
         resize(picture.size());
     }
-    update();
+    UpdateShown();
 }
 
 void ImageBox::SetStretch(bool stretch) {
@@ -24,7 +24,7 @@ void ImageBox::SetStretch(bool stretch) {
     if (!stretch && !m_picture.isNull()) {
         resize(m_picture.size());
     }
-    update();
+    UpdateShown();
 }
 
 void ImageBox::SetTwipsPerPixel(int x, int y) {
@@ -32,8 +32,36 @@ void ImageBox::SetTwipsPerPixel(int x, int y) {
     m_twipsY = y > 0 ? y : 15;
 }
 
+void ImageBox::SetHolder(QWidget* holder) {
+    m_holder = holder;
+    setAttribute(Qt::WA_TransparentForMouseEvents, holder != nullptr);
+    UpdateShown();
+}
+
+void ImageBox::UpdateShown() {
+    if (m_holder != nullptr) {
+        m_holder->update();
+    } else {
+        update();
+    }
+}
+
+void ImageBox::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (m_holder != nullptr) {
+        m_holder->update();
+    }
+}
+
+void ImageBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_holder != nullptr) {
+        m_holder->update();
+    }
+}
+
 void ImageBox::paintEvent(QPaintEvent* /*event*/) {
-    if (m_picture.isNull()) {
+    if (m_picture.isNull() || m_holder != nullptr) {
         return;
     }
     QPainter painter(this);
@@ -43,12 +71,12 @@ void ImageBox::paintEvent(QPaintEvent* /*event*/) {
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    RaiseMouseEvent(MouseDown, *event, QPointF(), m_twipsX, m_twipsY);
+    RaiseMouseEvent(MouseDown, *event, *this, QPoint(), m_twipsX, m_twipsY);
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
-    RaiseMouseEvent(MouseMove, *event, QPointF(), m_twipsX, m_twipsY);
+    RaiseMouseEvent(MouseMove, *event, *this, QPoint(), m_twipsX, m_twipsY);
 }
 
 }  // namespace vitrel

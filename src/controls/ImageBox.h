@@ -12,6 +12,8 @@ namespace vitrel {
 
 /// An image control: shows its picture stretched to its own size when Stretch is on; with
 /// Stretch off, giving it a picture gives it the picture's natural size. Takes no focus.
+/// Windowless, it is drawn by the picture box that holds it and receives its mouse events from
+/// it (PictureBox::SetWindowlessImage).
 class ImageBox : public FormControl<QWidget> {
 public:
     ImageBox(IForm* form, QWidget* parent);
@@ -24,6 +26,11 @@ public:
     [[nodiscard]] bool Stretch() const { return m_stretch; }
     void SetStretch(bool stretch);
     void SetTwipsPerPixel(int x, int y);
+    [[nodiscard]] int TwipsPerPixelX() const { return m_twipsX; }
+    [[nodiscard]] int TwipsPerPixelY() const { return m_twipsY; }
+    /// The picture box that draws this image, windowless; nullptr when it draws itself.
+    [[nodiscard]] QWidget* Holder() const { return m_holder; }
+    void SetHolder(QWidget* holder);
 
     [[nodiscard]] std::optional<int> TabIndex() const override { return std::nullopt; }
     [[nodiscard]] std::optional<bool> TabStop() const override { return std::nullopt; }
@@ -31,12 +38,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    /// Repaints where the image is drawn.
+    void UpdateShown();
+
     QImage m_picture;
     bool m_stretch = true;
+    QWidget* m_holder = nullptr;
     int m_twipsX = 15;
     int m_twipsY = 15;
 };

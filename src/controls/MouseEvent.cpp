@@ -3,13 +3,18 @@
 #include "controls/MouseEvent.h"
 
 #include <QMouseEvent>
+#include <QWidget>
 
 #include "controls/VbKeys.h"
 
 namespace vitrel {
 
-void RaiseMouseEvent(const MouseEvent& handler, const QMouseEvent& event, QPointF origin,
-                     int twipsPerPixelX, int twipsPerPixelY) {
+QPointF ExactPosition(const QMouseEvent& event, const QWidget& control, QPoint origin) {
+    return event.scenePosition() - QPointF(control.mapTo(control.window(), origin));
+}
+
+void RaiseMouseEvent(const MouseEvent& handler, const QMouseEvent& event, const QWidget& control,
+                     QPoint origin, int twipsPerPixelX, int twipsPerPixelY) {
     if (!handler) {
         return;
     }
@@ -24,7 +29,7 @@ void RaiseMouseEvent(const MouseEvent& handler, const QMouseEvent& event, QPoint
     if (buttons & Qt::MiddleButton) {
         mask |= 4;
     }
-    const QPointF inner = event.position() - origin;
+    const QPointF inner = ExactPosition(event, control, origin);
     handler(mask, VbKeys::ShiftMask(event.modifiers()),
             static_cast<float>(inner.x() * twipsPerPixelX),
             static_cast<float>(inner.y() * twipsPerPixelY));

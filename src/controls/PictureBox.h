@@ -9,7 +9,11 @@
 #include "controls/FormControl.h"
 #include "controls/MouseEvent.h"
 
+class QPainter;
+
 namespace vitrel {
+
+class ImageBox;
 
 /// A picture box with a sunken two-pixel border: a background colour and a persistent
 /// picture drawn at the top-left of its inner (client) area. Raises DblClick, and MouseDown
@@ -38,6 +42,11 @@ public:
     /// the border and positioned from the inner top-left corner.
     QWidget* Client();
     void SetTwipsPerPixel(int x, int y);
+    /// Makes an image control in the inner area windowless: the box draws it and hands it the
+    /// mouse events that fall on it. The box then decides for each device pixel of its inner
+    /// area what it shows, with the same mapping as a click there, so that on a scaled screen
+    /// a click reads exactly the picture pixel shown under the pointer.
+    void SetWindowlessImage(ImageBox* image);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,11 +54,18 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    /// Whether a mouse event falls on the windowless image where the box shows it.
+    [[nodiscard]] bool OnImage(const QMouseEvent& event) const;
+    void PaintWindowlessImage(QPainter& painter) const;
+
     QColor m_backColor;
     QImage m_picture;
     QWidget* m_client = nullptr;
+    ImageBox* m_image = nullptr;
+    bool m_imageHasMouse = false;  // pressed on the image: it has the mouse until released
     int m_twipsX = 15;
     int m_twipsY = 15;
 };

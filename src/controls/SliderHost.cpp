@@ -264,8 +264,10 @@ void SliderHost::RaiseDrag(QDropEvent& event, std::optional<std::int16_t> state)
         m_lastDrag.reset(event.clone());
     }
     // Button, Shift, X and Y as every mouse event of the form reads them.
-    const QMouseEvent pointer(QEvent::MouseMove, event.position(), mapToGlobal(event.position()),
-                              Qt::NoButton, event.buttons(), event.modifiers());
+    const QMouseEvent pointer(QEvent::MouseMove, event.position(),
+                              event.position() + QPointF(mapTo(window(), QPoint(0, 0))),
+                              mapToGlobal(event.position()), Qt::NoButton, event.buttons(),
+                              event.modifiers());
     std::int16_t button = 0;
     std::int16_t shift = 0;
     float x = 0;
@@ -277,7 +279,7 @@ void SliderHost::RaiseDrag(QDropEvent& event, std::optional<std::int16_t> state)
             x = px;
             y = py;
         },
-        pointer, contentsRect().topLeft(), TwipsPerPixelX(), TwipsPerPixelY());
+        pointer, *this, contentsRect().topLeft(), TwipsPerPixelX(), TwipsPerPixelY());
     MimeDataObject data(*event.mimeData());
     std::int32_t effect = EffectOf(event.possibleActions());
     if (state) {

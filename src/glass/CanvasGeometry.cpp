@@ -37,18 +37,6 @@ ZoomState Rescale(const ZoomState& state, float zoom) {
     return next;
 }
 
-/// One axis of picking; nullopt when the position lies outside the shown picture.
-std::optional<std::int32_t> PickAxis(float twips, std::int16_t tpp, float zoom, int size) {
-    const double shown = static_cast<double>(twips) / Factor(tpp);
-    if (!(shown >= 0.0 && shown < static_cast<double>(size) * zoom)) {
-        return std::nullopt;
-    }
-    const std::int64_t source =
-        zoom >= 1.0F ? RoundHalfEven(shown) / std::max<std::int64_t>(RoundHalfEven(zoom), 1)
-                     : static_cast<std::int64_t>(std::floor(shown / zoom));
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(source, 0, size - 1));
-}
-
 }  // namespace
 
 ZoomState ZoomIn(const ZoomState& state) {
@@ -92,15 +80,32 @@ ImageRect PanStep(const ImageRect& image, PixelPoint grab, PixelPoint current, s
             image.Height};
 }
 
-std::optional<PixelPoint> PickSourcePixel(float xTwips, float yTwips, std::int16_t tppX,
-                                          std::int16_t tppY, float zoom, int pictureWidth,
-                                          int pictureHeight) {
-    const std::optional<std::int32_t> x = PickAxis(xTwips, tppX, zoom, pictureWidth);
-    const std::optional<std::int32_t> y = PickAxis(yTwips, tppY, zoom, pictureHeight);
-    if (!x || !y) {
+bool InViewport(double position, double extent) {
+    return position + Tolerance >= 0.0 && position + Tolerance < extent;
+}
+
+std::optional<std::int32_t> ShownIndex(double position, double viewportExtent, float imageStart,
+                                       float imageExtent, int pictureExtent) {
+    if (!InViewport(position, viewportExtent) || !(imageExtent > 0.0F) || pictureExtent <= 0) {
         return std::nullopt;
     }
-    return PixelPoint{*x, *y};
+    const double shown =
+        std::floor((position - imageStart) * pictureExtent / imageExtent + Tolerance);
+    if (!(shown >= 0.0 && shown < pictureExtent)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(shown);
+}
+
+std::optional<PixelPoint> ShownPixel(double x, double y, double viewportWidth,
+                                     double viewportHeight, const ImageRect& image,
+                                     int pictureWidth, int pictureHeight) {
+    const auto column = ShownIndex(x, viewportWidth, image.Left, image.Width, pictureWidth);
+    const auto row = ShownIndex(y, viewportHeight, image.Top, image.Height, pictureHeight);
+    if (!column || !row) {
+        return std::nullopt;
+    }
+    return PixelPoint{*column, *row};
 }
 
 }  // namespace vitrel::CanvasGeometry

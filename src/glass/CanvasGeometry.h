@@ -6,8 +6,9 @@
 #include <optional>
 
 /// The arithmetic of the canvas: the zoom ladder and the enabled states of the zoom buttons,
-/// where the magnified picture (Image1) stands in the 64 × 64 canvas frame, which source pixel
-/// a click picks and how far a right-button drag pans. Pure functions over small values; the
+/// where the magnified picture (Image1) stands in the 64 × 64 canvas frame, which picture pixel
+/// each place of the frame shows (and so a click there picks) and how far a right-button drag
+/// pans. Pure functions over small values; the
 /// windows apply the results to their controls. All sizes and positions are in pixels, in
 /// 32-bit floats as the picture is laid out; pointer positions arrive in twips and become
 /// pixels through the screen's twips-per-pixel factors (a factor below 1 counts as 1).
@@ -74,16 +75,32 @@ struct PixelPoint {
 [[nodiscard]] ImageRect PanStep(const ImageRect& image, PixelPoint grab, PixelPoint current,
                                 std::int16_t tppX, std::int16_t tppY);
 
-/// The source pixel of the picture (at 1:1) under a click at x, y twips relative to Image1.
-/// Zoom 1 or more: x / tppX rounded (halves to even), integer-divided by the rounded zoom.
-/// Zoom below 1: x / tppX / zoom as a real, the pixel that contains it.
-/// A click outside the picture as shown (x / tppX outside 0 .. width × zoom, likewise y) and
-/// any click while the picture is empty read nothing: std::nullopt. A click on the picture
-/// always reads a pixel of it: the mapped position is clamped to 0..width−1, 0..height−1,
-/// because the rounding lets a click on the last shown pixel land one past the edge.
-[[nodiscard]] std::optional<PixelPoint> PickSourcePixel(float xTwips, float yTwips,
-                                                        std::int16_t tppX, std::int16_t tppY,
-                                                        float zoom, int pictureWidth,
-                                                        int pictureHeight);
+/// Within this part of a pixel of a boundary, a position counts as on the boundary: a position
+/// that went through twips as a 32-bit float lands on the pixel its exact value lies on.
+inline constexpr double Tolerance = 1.0 / 1024;
+
+/// Along one axis, whether `position` (from the viewport's inner edge) lies in the viewport of
+/// `extent` pixels: the positions at which the canvas shows something of its own.
+[[nodiscard]] bool InViewport(double position, double extent);
+
+/// Along one axis, the pixel of the picture shown at `position` of the viewport (from its inner
+/// edge, in device-independent pixels, fractional where a device pixel begins between two of
+/// them): Image1 begins at `imageStart` and spans `imageExtent`, stretching `pictureExtent`
+/// picture pixels over it. Nothing off the viewport, off the image or for an empty picture.
+[[nodiscard]] std::optional<std::int32_t> ShownIndex(double position, double viewportExtent,
+                                                     float imageStart, float imageExtent,
+                                                     int pictureExtent);
+
+/// The pixel of the picture (at 1:1) shown at (x, y) of the viewport, Image1 standing at
+/// `image` in it: the one mapping from the screen to the picture, which the drawing of the
+/// canvas applies to every device pixel (at the device pixel's top-left corner) and a click
+/// applies to the pointer's position, so that a click picks the colour shown under the pointer.
+/// A pixel shown magnified n times answers for every n × n block; below zoom 1 each shown
+/// position reads the picture pixel it falls on. At whole pixel positions this is the rule of
+/// zoom 1 and up (the position rounded, integer-divided by the rounded zoom) and truncates
+/// below zoom 1.
+[[nodiscard]] std::optional<PixelPoint> ShownPixel(double x, double y, double viewportWidth,
+                                                   double viewportHeight, const ImageRect& image,
+                                                   int pictureWidth, int pictureHeight);
 
 }  // namespace vitrel::CanvasGeometry

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
+#include <QRegion>
 
 class QWidget;
 
@@ -15,18 +15,19 @@ class IScreenGrabber;
 /// picture of what shows through it.
 namespace vitrel::modVitrel {
 
-/// The side of the glass square, in pixels.
-inline constexpr int GlassSide = 64;
-
-/// Shapes the window as itself minus the GlassSide square at the glass's inner top-left
-/// corner; clicks there reach whatever lies below. The shape moves with the window.
+/// The window's shape with the glass's hole: the whole window minus the 64 × 64 square at the
+/// glass's inner top-left corner, in the window's own coordinates.
+[[nodiscard]] QRegion GlassHoleRegion(const QWidget& window, const QWidget& glass);
+/// Shapes the window as GlassHoleRegion; clicks in the hole reach whatever lies below. The
+/// shape moves with the window; GlassHole keeps it over the glass when the layout changes.
 void CutGlassHole(QWidget& window, const QWidget& glass);
 /// Gives the window back its whole shape.
 void FillGlassHole(QWidget& window);
-/// The GlassSide square of screen pixels whose top-left corner is at the global position,
-/// one picture pixel for each device-independent pixel (on a scaled screen, the pixel at each
-/// such pixel's top-left, so every picture pixel is one the screen really shows). Taken from
-/// the screen that holds the corner; what lies beyond that screen's edge is black.
-QImage GrabGlassPicture(const IScreenGrabber& screens, QPoint globalTopLeft);
+/// What the screen shows under the glass's inner 64 × 64 square, one picture pixel for each
+/// device-independent pixel of the square: the device pixel under its middle, so that at a
+/// scale of 1 the picture is the screen pixel for pixel and on a scaled screen every picture
+/// pixel is one the screen really shows at that place, never a blend. A glass across several
+/// screens is read from each of them; what lies off every screen is black.
+QImage GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass);
 
 }  // namespace vitrel::modVitrel

@@ -9,7 +9,7 @@
 #include "controls/CommandButton.h"
 #include "controls/PictureBox.h"
 #include "controls/VbKeys.h"
-#include "glass/GlassSampling.h"
+#include "glass/GlassHole.h"
 #include "platform/IWindowFrame.h"
 
 namespace vitrel {
@@ -27,6 +27,7 @@ frmlens::frmlens(Host host, std::int16_t tppX, std::int16_t tppY)
     pctGlass->setGeometry(0, 0, 68, 68);
     pctGlass->SetTabIndex(1);
     AddControl(pctGlass);
+    m_glassHole = new GlassHole(*this, *pctGlass);
     Command1 = new CommandButton(this, this);
     Command1->setGeometry(4, 72, 60, 17);
     Command1->SetTabIndex(0);
@@ -41,7 +42,7 @@ frmlens::frmlens(Host host, std::int16_t tppX, std::int16_t tppY)
 void frmlens::Form_Load() {
     // The outer top-left corner goes on the outer top-left corner of the main glass box.
     m_host.windowFrame.MoveFrame(*this, m_host.mainGlass.mapToGlobal(QPoint(0, 0)));
-    modVitrel::CutGlassHole(*this, *pctGlass);
+    m_glassHole->Cut();
     show();
     raise();
 }

@@ -11,6 +11,7 @@
 namespace vitrel {
 
 class CommandButton;
+class GlassHole;
 class IWindowFrame;
 class PictureBox;
 
@@ -52,6 +53,7 @@ private:
     void Command1_Click();
 
     Host m_host;
+    GlassHole* m_glassHole = nullptr;
 };
 
 }  // namespace vitrel

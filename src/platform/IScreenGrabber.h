@@ -3,21 +3,30 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
+#include <optional>
 #include <vector>
+
+class QWidget;
 
 namespace vitrel {
 
-/// The screens of the desktop and what they show.
+/// The screens of the desktop and what they show, in the desktop's device pixels: the
+/// coordinates in which every pixel a screen shows has one whole position, whatever each
+/// screen's scale factor. (Qt's device-independent positions of windows are rounded on scaled
+/// screens, so they cannot say which device pixel lies under a window's pixel.)
 class IScreenGrabber {
 public:
     virtual ~IScreenGrabber() = default;
 
-    /// Each screen's rectangle in the desktop's device-independent coordinates.
+    /// Each screen's rectangle in the desktop's device pixels.
     [[nodiscard]] virtual std::vector<QRect> Screens() const = 0;
-    /// What the screen shows in a rectangle given in that screen's own device-independent
-    /// coordinates (0, 0 at its top-left), in the screen's device pixels (twice as many each
-    /// way on a screen scaled by 2); a null image when it cannot be read.
+    /// Where the top-left corner of a top-level window's own area lies, in the desktop's
+    /// device pixels; nothing when the window is not on the desktop.
+    [[nodiscard]] virtual std::optional<QPoint> DeviceOrigin(const QWidget& window) const = 0;
+    /// What a screen shows in a rectangle of the desktop's device pixels that lies on it, one
+    /// picture pixel per device pixel; a null image when it cannot be read.
     [[nodiscard]] virtual QImage Grab(int screen, const QRect& area) const = 0;
 };
 

@@ -6,10 +6,12 @@
 
 namespace vitrel {
 
-/// Qt's screens, grabbed one at a time in that screen's coordinates.
+/// The X server's screens, read from its root window at device pixels. Without an X server,
+/// Qt's screens, which place and grab at device-independent pixels.
 class QtScreenGrabber : public IScreenGrabber {
 public:
     [[nodiscard]] std::vector<QRect> Screens() const override;
+    [[nodiscard]] std::optional<QPoint> DeviceOrigin(const QWidget& window) const override;
     [[nodiscard]] QImage Grab(int screen, const QRect& area) const override;
 };
 

@@ -129,28 +129,27 @@ public:
     void MoveFrame(QWidget& window, QPoint topLeft) override { window.move(topLeft); }
 };
 
-/// Screens whose device pixels are pictures the test paints.
+/// Screens whose device pixels are pictures the test paints; a window's device position is its
+/// position on Qt's screen, scaled.
 class FakeScreenGrabber : public IScreenGrabber {
 public:
     struct Screen {
-        QRect geometry;  // device-independent
-        int scale;       // device pixels per device-independent pixel
-        QImage pixels;   // device pixels
+        QRect device;   // in the desktop's device pixels
+        QImage pixels;  // of that size
     };
     [[nodiscard]] std::vector<QRect> Screens() const override {
         std::vector<QRect> rects;
         for (const Screen& screen : screens) {
-            rects.push_back(screen.geometry);
+            rects.push_back(screen.device);
         }
         return rects;
     }
+    [[nodiscard]] std::optional<QPoint> DeviceOrigin(const QWidget& window) const override {
+        return (QPointF(window.mapToGlobal(QPoint(0, 0))) * window.devicePixelRatioF()).toPoint();
+    }
     [[nodiscard]] QImage Grab(int index, const QRect& area) const override {
         const Screen& screen = screens.at(static_cast<std::size_t>(index));
-        // As Qt hands them: device pixels, marked with the screen's scale.
-        QImage grabbed =
-            screen.pixels.copy(QRect(area.topLeft() * screen.scale, area.size() * screen.scale));
-        grabbed.setDevicePixelRatio(screen.scale);
-        return grabbed;
+        return screen.pixels.copy(area.translated(-screen.device.topLeft()));
     }
     std::vector<Screen> screens;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
@@ -377,28 +378,58 @@ TEST_F(frmMainTest, PasteOutcomeReachesTheControls) {
     EXPECT_EQ(m_fakes.clipboard.image.size(), QSize(100, 50));
 }
 
-TEST_F(frmMainTest, SnapshotTakesTheGlassSquareFromTheScreenThatHoldsIt) {
-    // Two screens side by side; the right one is scaled by 2 and shows a pattern whose colour
-    // names its device pixel.
-    QImage left(1000, 800, QImage::Format_RGB32);
-    left.fill(Qt::red);
-    QImage right(2000, 1600, QImage::Format_RGB32);
-    for (int y = 0; y < right.height(); ++y) {
-        for (int x = 0; x < right.width(); ++x) {
-            right.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+/// A desktop whose every device pixel has its own colour, which names where it lies.
+QImage Desktop(QRect device) {
+    QImage pixels(device.size(), QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QPoint at = device.topLeft() + QPoint(x, y);
+            pixels.setPixel(x, y,
+                            qRgb(at.x() % 256, at.y() % 256, at.x() / 256 * 16 + at.y() / 256));
         }
     }
-    m_fakes.screenGrabber.screens = {{QRect(0, 0, 1000, 800), 1, left},
-                                     {QRect(1000, 0, 1000, 800), 2, right}};
+    return pixels;
+}
+
+TEST_F(frmMainTest, TheHoleIsTheGlassSquareOnceTheWindowIsLaidOutAndWheneverItMoves) {
+    frmMain& form = Start();
+    const auto hole = [&form] {
+        const QRect glass(form.pctGlass->mapTo(&form, form.pctGlass->contentsRect().topLeft()),
+                          QSize(64, 64));
+        return QRegion(form.rect()).subtracted(glass);
+    };
+    EXPECT_GT(form.pctGlass->mapTo(&form, QPoint()).y(), 8) << "no menu bar above the glass";
+    EXPECT_EQ(form.mask(), hole());
+    // The menu bar laid out again in a larger face moves the glass down.
+    const int before = form.pctGlass->mapTo(&form, QPoint()).y();
+    QFont large = form.menuBar()->font();
+    large.setPointSize(large.pointSize() * 3);
+    form.menuBar()->setFont(large);
+    QApplication::processEvents();
+    ASSERT_GT(form.pctGlass->mapTo(&form, QPoint()).y(), before);
+    EXPECT_EQ(form.mask(), hole());
+    form.mnuSep->trigger();  // the lens out and back
+    EXPECT_TRUE(form.mask().isEmpty());
+    form.mnuSep->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(form.mask(), hole());
+}
+
+TEST_F(frmMainTest, SnapshotIsTheDesktopUnderTheGlassAcrossScreens) {
+    const QRect left(0, 0, 1000, 800);
+    const QRect right(1000, 0, 1000, 800);
+    m_fakes.screenGrabber.screens = {{left, Desktop(left)}, {right, Desktop(right)}};
     frmMain& form = Start();
     const QPoint glass = form.pctGlass->mapToGlobal(form.pctGlass->contentsRect().topLeft());
-    form.move(form.pos() + QPoint(1100, 100) - glass);
+    form.move(form.pos() + QPoint(970, 100) - glass);  // 30 columns on the left screen
     QTest::keyClick(form.txtR, Qt::Key_S, Qt::ControlModifier);
     const QImage picture = form.pctCvsH->Image();
     ASSERT_EQ(picture.size(), QSize(64, 64));
-    // Every picture pixel is a device pixel the screen really shows, none blended.
-    for (const QPoint p : {QPoint(0, 0), QPoint(1, 0), QPoint(63, 63), QPoint(10, 37)}) {
-        EXPECT_EQ(picture.pixel(p), qRgb((200 + 2 * p.x()) % 256, (200 + 2 * p.y()) % 256, 7));
+    const QImage desktop = Desktop(QRect(0, 0, 2000, 800)).copy(970, 100, 64, 64);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            ASSERT_EQ(picture.pixel(x, y), desktop.pixel(x, y)) << x << ", " << y;
+        }
     }
     EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
     EXPECT_TRUE(form.cmdUp->isEnabled() && form.cmdDwn->isEnabled());
@@ -412,7 +443,7 @@ TEST_F(frmMainTest, CanvasZoomsPicksAndPans) {
             screen.setPixel(x, y, qRgb(x, y, 9));
         }
     }
-    m_fakes.screenGrabber.screens = {{QRect(0, 0, 250, 250), 1, screen}};
+    m_fakes.screenGrabber.screens = {{QRect(0, 0, 250, 250), screen}};
     frmMain& form = Start();
     const QPoint glass = form.pctGlass->mapToGlobal(form.pctGlass->contentsRect().topLeft());
     form.move(form.pos() + QPoint(100, 100) - glass);
@@ -421,18 +452,21 @@ TEST_F(frmMainTest, CanvasZoomsPicksAndPans) {
     EXPECT_EQ(form.Image1->geometry(), QRect(-32, -32, 128, 128));
     EXPECT_TRUE(form.cmdRset->isEnabled());
 
+    // The window's clicks: the canvas frame hands those on its picture to Image1.
+    QWindow* window = form.windowHandle();
+    const auto at = [&form](QPoint inImage1) { return form.Image1->mapTo(&form, inImage1); };
     // At zoom 2 the displayed pixel (40, 41) of Image1 is the source pixel (20, 20).
-    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(40, 41));
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(QPoint(40, 41)));
+    EXPECT_EQ(Channels(), "120 120 9 / 120 120 9");
+    QTest::mouseClick(window, Qt::LeftButton, {}, at(QPoint(31, 31)));  // under the frame
     EXPECT_EQ(Channels(), "120 120 9 / 120 120 9");
     // A right press picks nothing; dragging 30 pixels away creeps the picture 2 pixels a step.
-    QTest::mousePress(form.Image1, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mousePress(window, Qt::RightButton, {}, at(QPoint(40, 40)));
     EXPECT_EQ(form.pctCvs->cursor().shape(), Qt::SizeAllCursor);
-    QMouseEvent drag(QEvent::MouseMove, QPointF(40, 10), form.Image1->mapToGlobal(QPointF(40, 10)),
-                     Qt::NoButton, Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(form.Image1, &drag);
+    QTest::mouseMove(window, at(QPoint(70, 40)));
     EXPECT_EQ(form.Image1->geometry(), QRect(-30, -32, 128, 128));
     EXPECT_EQ(Channels(), "120 120 9 / 120 120 9");
-    QTest::mouseRelease(form.Image1, Qt::RightButton, {}, QPoint(40, 10));
+    QTest::mouseRelease(window, Qt::RightButton, {}, at(QPoint(70, 40)));
 
     QTest::keyClick(form.txtR, Qt::Key_Escape);  // the cancel button resets the zoom
     EXPECT_EQ(form.Image1->geometry(), QRect(0, 0, 64, 64));
@@ -523,7 +557,7 @@ TEST_F(frmMainTest, TheMenuNumbersCloseUpAfterADeleteInTheEditor) {
 TEST_F(frmMainTest, TheLensTakesTheGlassAndGivesItBackHoweverItCloses) {
     QImage screen(2000, 2000, QImage::Format_RGB32);
     screen.fill(QColor(5, 6, 7));
-    m_fakes.screenGrabber.screens = {{QRect(0, 0, 2000, 2000), 1, screen}};
+    m_fakes.screenGrabber.screens = {{QRect(0, 0, 2000, 2000), screen}};
     frmMain& form = Start();
     const auto lens = [] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
