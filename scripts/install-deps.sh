@@ -14,8 +14,8 @@ packages=(
     clang-14 libclang-rt-14-dev clang-format
     # the help file: compiled from our pages with chmcmd, read with chmlib
     fp-utils libchm-dev
-    # run: the Japanese captions' font
-    fonts-ipafont-gothic
+    # run: the Japanese captions' font, and Qt's own texts (the colour dialog's) in Japanese
+    fonts-ipafont-gothic qt6-translations-l10n
     # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
     # manager, input, clipboard, screenshots, window geometry
     xvfb xauth openbox xdotool xclip imagemagick x11-utils x11-xserver-utils

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -30,12 +32,22 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::optional<vitrel::DisplayCheck::Guard> displayGuard(std::in_place);
+    // A dialog's window is made before it is shown, to place its frame: that must not turn its
+    // owner's widgets into windows of their own.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     displayGuard.reset();
     const vitrel::SingleInstance instance;
     QApplication::setStyle(new vitrel::VitrelStyle);
     QApplication::setApplicationName(QStringLiteral("Vitrel"));
     QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
+    // Qt's own dialogs and menus (the colour dialog, a text box's context menu, the message
+    // boxes' buttons) in the program's language, whatever the desktop's.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     vitrel::QtServices platform;
     vitrel::AppServices& services = platform.services;

@@ -11,6 +11,7 @@
 #include "controls/TextBox.h"
 #include "favorites/FavoriteTexts.h"
 #include "input/modTxtBoxUtl.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/IBeep.h"
 #include "platform/IScreen.h"
 
@@ -76,6 +77,11 @@ void frmFavAdd::Form_Load() {
         frmLoad(clrName);
     }
     Text1->SetText(clrName);
+}
+
+void frmFavAdd::Show() {
+    CentreOnOwner(*this, m_services.windowFrame);
+    exec();
 }
 
 void frmFavAdd::showEvent(QShowEvent* event) {

@@ -32,8 +32,8 @@ public:
     /// Puts the suggested text into the box. Runs once, on the first show at the latest, so the
     /// opener connects frmLoad before it shows the dialog.
     void Form_Load();
-    /// Shows the dialog modally: returns once it has closed.
-    void Show() { exec(); }
+    /// Shows the dialog modally, centred on its owner: returns once it has closed.
+    void Show();
 
     /// Esc and the window's close command: the same as the cancel button.
     void reject() override;

@@ -13,6 +13,7 @@
 #include "controls/PictureBox.h"
 #include "favorites/FavoriteTexts.h"
 #include "favorites/frmFavAdd.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/ClipboardPicture.h"
 #include "platform/IBeep.h"
 #include "platform/IScreen.h"
@@ -136,6 +137,11 @@ void frmFavEdit::Form_Load() {
     if (List1->count() > 0) {
         List1->SetListIndex(0);
     }
+}
+
+void frmFavEdit::Show() {
+    CentreOnOwner(*this, m_services.windowFrame);
+    exec();
 }
 
 void frmFavEdit::showEvent(QShowEvent* event) {

@@ -51,8 +51,8 @@ public:
 
     /// Fills the list and selects its first row. Runs once, on the first show at the latest.
     void Form_Load();
-    /// Shows the dialog modally: returns once it has closed.
-    void Show() { exec(); }
+    /// Shows the dialog modally, centred on its owner: returns once it has closed.
+    void Show();
 
     /// Every way of closing ends here.
     void done(int result) override;

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QPointer>
 
+#include "platform/CentreOnOwner.h"
 #include "platform/WindowRegistry.h"
 
 namespace vitrel {
@@ -35,6 +36,7 @@ bool QtColorDialog::ChooseColor(Request& request) {
     }
     dialog->setCurrentColor((request.flags & kStartWithColor) != 0 ? FromValue(request.color)
                                                                    : QColor(Qt::black));
+    CentreOnOwner(*dialog, m_frames);
     const bool confirmed = dialog->exec() == QDialog::Accepted;
     if (dialog == nullptr) {
         return false;  // its owner went away while it was open

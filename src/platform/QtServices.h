@@ -38,7 +38,7 @@ struct QtServices {
     QtClipboard clipboard;
     QtWindowFrame windowFrame;
     QtScreenGrabber screenGrabber;
-    QtColorDialog colorDialog;
+    QtColorDialog colorDialog{windowFrame};
     StdFileOperations files;
     AppServices services;
 };
