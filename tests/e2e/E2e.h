@@ -9,14 +9,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <QColor>
-#include <QDir>
 #include <QImage>
 #include <QProcess>
-#include <QRegion>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QThread>
 #include <chrono>
 #include <functional>
@@ -249,70 +246,13 @@ private:
         QRect window;
         Frame(&window);
         // The client area is the window's bottom part, 184 pixels high at a scale of 1.
-        const double scale = extraEnvironment.value("QT_SCALE_FACTOR", "1").toDouble();
-        return (QPointF(client) * scale).toPoint() +
-               QPoint(window.left(), window.bottom() + 1 - qRound(184 * scale));
+        const int scale = extraEnvironment.value("QT_SCALE_FACTOR", "1").toInt();
+        return client * scale + QPoint(window.left(), window.bottom() + 1 - 184 * scale);
     }
 
     QTemporaryDir m_dir;
     QProcess m_process;
     QString m_window;
-};
-
-/// The desktop picture whose every pixel has its own colour: red and green step through all 256
-/// values along x and y, blue holds the high bits. A pixel seen anywhere names where it lies.
-inline QRgb DesktopColour(QPoint at) {
-    return qRgb((167 * at.x() + 13) & 255, (89 * at.y() + 7) & 255,
-                ((at.x() >> 8) & 15) | ((at.y() >> 8) & 15) << 4);
-}
-
-/// Where a colour lies on the desktop; nothing for a colour the desktop does not show.
-inline std::optional<QPoint> DesktopPlace(QRgb colour) {
-    const QPoint at(((qRed(colour) - 13) * 23 & 255) | (qBlue(colour) & 15) << 8,
-                    ((qGreen(colour) - 7) * 233 & 255) | (qBlue(colour) >> 4) << 8);
-    if (!QRect(QPoint(), kScreen).contains(at) || DesktopColour(at) != (colour | 0xFF000000U)) {
-        return std::nullopt;
-    }
-    return at;
-}
-
-/// The desktop's pixels in `area` that the screen shows as the desktop.
-inline QRegion SeeThrough(const QImage& screen, const QRect& area) {
-    QRegion seen;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (screen.pixel(x, y) == DesktopColour({x, y})) {
-                seen += QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return seen;
-}
-
-/// Tests on the desktop of DesktopColour.
-class UniqueDesktop : public ::testing::Test {
-protected:
-    void SetUp() override {
-        static QTemporaryFile picture(QDir::tempPath() +
-                                      QStringLiteral("/vitrel-desktop-XXXXXX.ppm"));
-        if (!picture.isOpen()) {
-            QImage desktop(kScreen, QImage::Format_RGB32);
-            for (int y = 0; y < kScreen.height(); ++y) {
-                for (int x = 0; x < kScreen.width(); ++x) {
-                    desktop.setPixel(x, y, DesktopColour({x, y}));
-                }
-            }
-            ASSERT_TRUE(picture.open() && desktop.save(&picture, "PPM"));
-            picture.flush();
-        }
-        // display ends with status 1 even when it has set the picture: look at the screen.
-        Tool({"display", "-window", "root", picture.fileName()}, {}, false);
-        const QImage screen = Screenshot();
-        for (const QPoint at : {QPoint(0, 0), QPoint(2559, 1439), QPoint(1000, 333)}) {
-            ASSERT_EQ(screen.pixel(at), DesktopColour(at)) << "the desktop picture is not shown";
-        }
-    }
-    void TearDown() override { Tool({"xsetroot", "-solid", "black"}); }
 };
 
 }  // namespace vitrel::e2e

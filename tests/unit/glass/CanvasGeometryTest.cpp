@@ -29,40 +29,24 @@ TEST(CanvasZoomTest, ScalesAboutTheCentreAndWalksTheLadderBetweenItsEnds) {
 
 TEST(CanvasPickTest, ShowsAndPicksThePixelUnderAPosition) {
     const ImageRect zoom1{0, 0, 64, 64};
-    const ImageRect zoom2{0, 0, 128, 128};     // zoom 2, panned to the top-left
-    const ImageRect quarterOff{8, 8, 48, 48};  // zoom 0.75
-    struct Row {
-        double x;
-        const ImageRect& image;
-        std::optional<std::int32_t> shown;
-    };
-    for (const Row& row : std::initializer_list<Row>{
-             {10, zoom2, 5},             // the displayed pixel 10 at zoom 2
-             {11, zoom2, 5},             // and 11
-             {20 + 2.0 / 3, zoom1, 20},  // a device pixel's corner on a screen scaled by 1.5
-             {63.999, zoom1, 63},
-             {64, zoom1, std::nullopt},  // off the frame
-             {-0.5, zoom1, std::nullopt},
-             {7.5, quarterOff, std::nullopt},  // beside the reduced picture
-             {8, quarterOff, 0},
-             {10.4, quarterOff, 3},  // truncated below zoom 1
-             {55.9, quarterOff, 63}}) {
-        EXPECT_EQ(ShownIndex(row.x, 64, row.image.Left, row.image.Width, 64), row.shown) << row.x;
+    const ImageRect reduced{8, 8, 48, 48};  // zoom 0.75
+    const std::tuple<double, ImageRect, std::optional<std::int32_t>> rows[] = {
+        {11, {0, 0, 128, 128}, 5},
+        {20 + 2.0 / 3, zoom1, 20},  // a corner at scale 1.5
+        {64, zoom1, {}},
+        {7.5, reduced, {}},   // off the frame, beside the picture
+        {10.4, reduced, 3}};  // truncated below zoom 1
+    for (const auto& [x, image, shown] : rows) {
+        EXPECT_EQ(ShownIndex(x, 64, image.Left, image.Width, 64), shown) << x;
     }
-    EXPECT_EQ(ShownPixel(10, 10, 64, 64, {0, 0, 32, 32}, 64, 64), (PixelPoint{20, 20}));
-    EXPECT_EQ(ShownPixel(10, 10, 64, 64, zoom1, 0, 0), std::nullopt);  // no picture
-}
-
-TEST(CanvasPickTest, AClickThroughTwipsPicksWhatTheDevicePixelUnderItShows) {
-    // Every device pixel of the frame at every scale and zoom: the canvas draws the pixel
-    // looked up at the device pixel's corner; a click there arrives in twips as a 32-bit float.
-    const ImageRect views[] = {{0, 0, 64, 64},      {-32, -32, 128, 128}, {-64, -64, 192, 192},
-                               {8, 8, 48, 48},      {16, 16, 32, 32},     {-291, -290, 640, 640},
-                               {-65, -66, 192, 192}};
+    // Every device pixel at any scale and zoom: the drawing looks the pixel up at its corner, a
+    // click there arrives in twips as a 32-bit float and must land on the same picture pixel.
     for (const double scale : {1.0, 1.1, 1.25, 1.3, 1.5, 1.75, 2.0, 2.5}) {
-        for (const ImageRect& image : views) {
+        for (const ImageRect& image :
+             {zoom1, ImageRect{-65, -66, 192, 192}, reduced, ImageRect{16, 16, 32, 32},
+              ImageRect{-291, -290, 640, 640}}) {
             for (int device = -2; device < 64 * scale + 2; ++device) {
-                const double corner = device / scale;  // from the frame's inner edge
+                const double corner = device / scale;
                 const auto twips = static_cast<float>((corner - image.Left) * 15);
                 ASSERT_EQ(ShownIndex(corner, 64, image.Left, image.Width, 64),
                           ShownIndex(static_cast<double>(twips) / 15 + image.Left, 64, image.Left,
