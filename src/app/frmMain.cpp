@@ -775,14 +775,11 @@ void frmMain::Image1_MouseDown(std::int16_t Button, std::int16_t /*Shift*/, floa
     // Before any picture this reads the blank surface: the canvas background. The pixel is
     // the one the canvas shows at the pointer: its place in the frame through the same mapping.
     const QImage source = pctCvsH->Image();
-    const QRect image = Image1->geometry();
+    const CanvasGeometry::ImageRect image = Image1->ShownRect();
     const QSize frame = pctCvs->ClientSize();
     const auto pixel = CanvasGeometry::ShownPixel(
-        static_cast<double>(X) / m_tppX + image.x(), static_cast<double>(Y) / m_tppY + image.y(),
-        frame.width(), frame.height(),
-        {static_cast<float>(image.x()), static_cast<float>(image.y()),
-         static_cast<float>(image.width()), static_cast<float>(image.height())},
-        source.width(), source.height());
+        static_cast<double>(X) / m_tppX + image.Left, static_cast<double>(Y) / m_tppY + image.Top,
+        frame.width(), frame.height(), image, source.width(), source.height());
     if (pixel) {
         const QRgb colour = source.pixel(pixel->x, pixel->y);
         SetCurrentColor(qRed(colour), qGreen(colour), qBlue(colour));

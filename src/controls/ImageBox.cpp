@@ -32,6 +32,12 @@ void ImageBox::SetTwipsPerPixel(int x, int y) {
     m_twipsY = y > 0 ? y : 15;
 }
 
+CanvasGeometry::ImageRect ImageBox::ShownRect() const {
+    const QRect at = geometry();
+    return {static_cast<float>(at.x()), static_cast<float>(at.y()), static_cast<float>(at.width()),
+            static_cast<float>(at.height())};
+}
+
 void ImageBox::SetHolder(QWidget* holder) {
     m_holder = holder;
     setAttribute(Qt::WA_TransparentForMouseEvents, holder != nullptr);

@@ -7,6 +7,7 @@
 
 #include "controls/FormControl.h"
 #include "controls/MouseEvent.h"
+#include "glass/CanvasGeometry.h"
 
 namespace vitrel {
 
@@ -28,6 +29,8 @@ public:
     void SetTwipsPerPixel(int x, int y);
     [[nodiscard]] int TwipsPerPixelX() const { return m_twipsX; }
     [[nodiscard]] int TwipsPerPixelY() const { return m_twipsY; }
+    /// Where the image stands in the inner area of the box that holds it.
+    [[nodiscard]] CanvasGeometry::ImageRect ShownRect() const;
     /// The picture box that draws this image, windowless; nullptr when it draws itself.
     [[nodiscard]] QWidget* Holder() const { return m_holder; }
     void SetHolder(QWidget* holder);

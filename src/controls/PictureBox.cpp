@@ -12,12 +12,6 @@
 namespace vitrel {
 namespace {
 
-CanvasGeometry::ImageRect ImageRectOf(const QWidget& image) {
-    const QRect at = image.geometry();
-    return {static_cast<float>(at.x()), static_cast<float>(at.y()), static_cast<float>(at.width()),
-            static_cast<float>(at.height())};
-}
-
 /// A colour drawn over an opaque background, both premultiplied.
 QRgb Over(QRgb colour, QRgb background) {
     const int alpha = qAlpha(colour);
@@ -115,7 +109,7 @@ void PictureBox::PaintWindowlessImage(QPainter& painter) const {
     // own device-independent position of it, which is where a click on it lands.
     const QRect inner = contentsRect();
     const QRectF onDevice = toDevice.mapRect(QRectF(inner));
-    const CanvasGeometry::ImageRect image = ImageRectOf(*m_image);
+    const CanvasGeometry::ImageRect image = m_image->ShownRect();
     const QImage picture = m_image->Picture().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     struct Axis {
         int first = 0;
@@ -170,7 +164,7 @@ bool PictureBox::OnImage(const QMouseEvent& event) const {
     const QPointF at = ExactPosition(event, *this, contentsRect().topLeft());
     const QSize inner = ClientSize();
     return CanvasGeometry::ShownPixel(at.x(), at.y(), inner.width(), inner.height(),
-                                      ImageRectOf(*m_image), m_image->Picture().width(),
+                                      m_image->ShownRect(), m_image->Picture().width(),
                                       m_image->Picture().height())
         .has_value();
 }
