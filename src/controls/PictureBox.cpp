@@ -178,25 +178,24 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     QFrame::mousePressEvent(event);
-    if (m_imageHasMouse || OnImage(*event)) {
-        m_imageHasMouse = true;
-        event->accept();
-        RaiseMouseEvent(m_image->MouseDown, *event, *m_image, QPoint(), m_image->TwipsPerPixelX(),
-                        m_image->TwipsPerPixelY());
-        return;
-    }
-    RaiseMouseEvent(MouseDown, *event, *this, contentsRect().topLeft(), m_twipsX, m_twipsY);
+    m_imageHasMouse = m_imageHasMouse || OnImage(*event);
+    RaiseMouse(&PictureBox::MouseDown, &ImageBox::MouseDown, *event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     QFrame::mouseMoveEvent(event);
+    RaiseMouse(&PictureBox::MouseMove, &ImageBox::MouseMove, *event);
+}
+
+void PictureBox::RaiseMouse(MouseEvent PictureBox::*own, MouseEvent ImageBox::*image,
+                            QMouseEvent& event) {
     if (m_imageHasMouse) {
-        event->accept();
-        RaiseMouseEvent(m_image->MouseMove, *event, *m_image, QPoint(), m_image->TwipsPerPixelX(),
+        event.accept();  // the image's, not the window's behind the box
+        RaiseMouseEvent(m_image->*image, event, *m_image, QPoint(), m_image->TwipsPerPixelX(),
                         m_image->TwipsPerPixelY());
-        return;
+    } else {
+        RaiseMouseEvent(this->*own, event, *this, contentsRect().topLeft(), m_twipsX, m_twipsY);
     }
-    RaiseMouseEvent(MouseMove, *event, *this, contentsRect().topLeft(), m_twipsX, m_twipsY);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {

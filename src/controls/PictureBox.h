@@ -60,6 +60,8 @@ private:
     /// Whether a mouse event falls on the windowless image where the box shows it.
     [[nodiscard]] bool OnImage(const QMouseEvent& event) const;
     void PaintWindowlessImage(QPainter& painter) const;
+    /// Raises the box's mouse event, or the windowless image's while the image has the mouse.
+    void RaiseMouse(MouseEvent PictureBox::*own, MouseEvent ImageBox::*image, QMouseEvent& event);
 
     QColor m_backColor;
     QImage m_picture;
