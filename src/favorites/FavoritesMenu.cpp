@@ -35,6 +35,7 @@ FavoritesMenu::FavoritesMenu(Host host, FavoritesStore& store, AppServices& serv
                              IInputEnvironment& input)
     : m_host(host), m_store(store), m_services(services), m_input(input) {
     mnuFavItem.push_back(m_host.mnuFav.addSeparator());
+    m_itemFiles.resize(1);
     connect(&m_host.mnuFav, &QMenu::aboutToShow, this, [this] { mnuFav_Click(); });
     connect(&m_host.mnufavAdd, &QAction::triggered, this, [this] { mnufavAdd_Click(); });
     connect(&m_host.mnufavEdit, &QAction::triggered, this, [this] { mnufavEdit_Click(); });
@@ -42,11 +43,13 @@ FavoritesMenu::FavoritesMenu(Host host, FavoritesStore& store, AppServices& serv
 
 FavoritesMenu::~FavoritesMenu() = default;
 
-void FavoritesMenu::LoadItem(int k, const std::u16string& name) {
-    QAction* item =
-        m_host.mnuFav.addAction(QStringLiteral("&%1 ").arg(k) + QString::fromStdU16String(name));
+void FavoritesMenu::LoadItem(int k, const std::u16string& name, const std::u16string& file) {
+    QAction* item = m_host.mnuFav.addAction(QStringLiteral("&%1 ").arg(k) +
+                                            QString::fromStdU16String(ShownName(name)));
     connect(item, &QAction::triggered, this, [this, k] { mnuFavItem_Click(k); });
     mnuFavItem.push_back(item);
+    m_itemFiles.resize(mnuFavItem.size());
+    m_itemFiles.back() = file;
 }
 
 void FavoritesMenu::UpdateEditCommand() {
@@ -65,8 +68,9 @@ void FavoritesMenu::BuildFavoritesMenu() {
 void FavoritesMenu::LoadListedItems() {
     const int n = static_cast<int>(m_listed.size()) - 1;
     for (int k = 1; k <= n; ++k) {
-        const auto record = m_store.Read(m_store.RecordPath(FileOfPosition(m_listed, k)), false);
-        LoadItem(k, record ? record->name : std::u16string());
+        const std::u16string file = FileOfPosition(m_listed, k);
+        const auto record = m_store.Read(m_store.RecordPath(file), false);
+        LoadItem(k, record ? record->name : std::u16string(), file);
     }
     m_listed.clear();
 }
@@ -77,6 +81,7 @@ void FavoritesMenu::RebuildFavoritesMenu() {
         delete mnuFavItem.back();
         mnuFavItem.pop_back();
     }
+    m_itemFiles.resize(1);
     BuildFavoritesMenu();
 }
 
@@ -105,7 +110,9 @@ void FavoritesMenu::mnufavAdd_Click() {
     }
     const SaveResult saved =
         m_store.Create(m_accepted, colorText, EncodeBitmap(m_host.canvasPicture()), LocalNow());
-    if (saved.error) {
+    if (!saved.error) {
+        m_itemFiles.back() = saved.record.filename().u16string();
+    } else {
         // Saving never fails silently: the item just added stands for nothing on disk.
         RebuildFavoritesMenu();
         m_services.messageBox.Show(
@@ -128,7 +135,7 @@ void FavoritesMenu::frmAdd_frmUnload(const std::u16string& clrName, bool CancelF
     }
     m_accepted = clrName;
     LoadListedItems();
-    LoadItem(static_cast<int>(mnuFavItem.size()), clrName);
+    LoadItem(static_cast<int>(mnuFavItem.size()), clrName, {});
     mnuFavItem.front()->setVisible(true);
     m_host.mnufavEdit.setEnabled(true);
 }
@@ -146,16 +153,16 @@ void FavoritesMenu::frmEdit_frmEditUnload() {
 }
 
 void FavoritesMenu::mnuFavItem_Click(int Index) {
-    const FavFiles files = m_store.ListFavoriteFiles();
-    const std::u16string file = FileOfPosition(files, Index);
-    if (file.empty()) {
-        return;  // removed outside the program since the menu was built
-    }
-    const std::filesystem::path record = m_store.RecordPath(file);
-    const auto read = m_store.Read(record);
+    // The favourite the item was listed for, wherever another program has put others since.
+    const std::u16string& file = m_itemFiles.at(static_cast<std::size_t>(Index));
+    const auto read = file.empty() ? std::nullopt : m_store.Read(m_store.RecordPath(file));
     if (!read) {
+        // Removed meanwhile: the menu shows what there is, once this item has done triggering.
+        QMetaObject::invokeMethod(
+            this, [this] { RebuildFavoritesMenu(); }, Qt::QueuedConnection);
         return;
     }
+    const std::filesystem::path record = m_store.RecordPath(file);
     const std::vector<std::byte> bitmap = m_store.ReadPicture(record);
     const QImage picture =
         ClipboardPicture::Decode(QByteArray(reinterpret_cast<const char*>(bitmap.data()),

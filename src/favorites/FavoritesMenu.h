@@ -60,15 +60,17 @@ private:
     void frmAdd_frmLoad(std::u16string& clrName);
     void frmAdd_frmUnload(const std::u16string& clrName, bool CancelFlag);
     void frmEdit_frmEditUnload();
-    /// Loads element k with its caption: "&" + k + " " + the name, the name's "&" kept.
-    void LoadItem(int k, const std::u16string& name);
+    /// Loads element k with its caption, "&" + k + " " + the name (the name's "&" kept, a long
+    /// name's beginning), for the record file it was listed from.
+    void LoadItem(int k, const std::u16string& name, const std::u16string& file);
     void UpdateEditCommand();
 
     Host m_host;
     FavoritesStore& m_store;
     AppServices& m_services;
     IInputEnvironment& m_input;
-    FavFiles m_listed;  // the last build's listing, its items not loaded yet
+    FavFiles m_listed;                        // the last build's listing, its items not loaded yet
+    std::vector<std::u16string> m_itemFiles;  // the record file of each element
     std::u16string m_offered;
     std::u16string m_accepted;
     bool m_cancel = false;

@@ -2,8 +2,10 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "favorites/FavoritesStore.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <set>
 #include <utility>
 
 #include "favorites/SortDescending.h"
@@ -12,10 +14,28 @@ namespace vitrel {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 bool CanWriteIn(IFileOperations& files, const fs::path& folder) {
-    const fs::path probe = folder / ".write-test.tmp";
-    return !files.CreateFolder(folder) && !files.WriteFile(probe, {}) && !files.Remove(probe);
+    if (files.CreateFolder(folder)) {
+        return false;
+    }
+    const CreatedFile probe = files.CreateTemporary(folder, {});
+    return !probe.error && !files.Remove(probe.path);
+}
+
+bool IsStem(std::u16string_view name) {
+    return name.size() == 14 &&
+           std::all_of(name.begin(), name.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+/// A temporary file of a save: ours, or one of the names earlier versions used.
+bool IsTemporary(std::u16string_view name) {
+    const std::string_view suffix = IFileOperations::TemporarySuffix;
+    const std::u16string ours(suffix.begin(), suffix.end());
+    return (name.starts_with(u".") && name.ends_with(ours)) || name == u".write-test.tmp" ||
+           (name.size() == 22 && IsStem(name.substr(0, 14)) &&
+            (name.ends_with(u".dat.tmp") || name.ends_with(u".bmp.tmp")));
 }
 
 }  // namespace
@@ -66,8 +86,20 @@ std::u16string FileOfPosition(const FavFiles& files, std::ptrdiff_t k) {
 FavoritesStore::FavoritesStore(IFileOperations& files, fs::path folder)
     : m_files(files), m_folder(std::move(folder)) {}
 
+std::u16string ShownName(std::u16string_view name) {
+    if (name.size() <= ShownNameLength) {
+        return std::u16string(name);
+    }
+    std::size_t cut = ShownNameLength;
+    if (name[cut - 1] >= 0xD800 && name[cut - 1] <= 0xDBFF) {
+        --cut;  // not half a character
+    }
+    return std::u16string(name.substr(0, cut)) + u"…";
+}
+
 FavFiles FavoritesStore::ListFavoriteFiles() const {
     m_files.CreateFolder(m_folder);  // a folder that cannot be made lists nothing
+    RemoveLeftovers();
     FavFiles files;
     for (const fs::path& name : m_files.ListFiles(m_folder)) {
         try {
@@ -96,16 +128,30 @@ fs::path FavoritesStore::PicturePath(const fs::path& record) {
     return record.parent_path() / fs::path(name + u".bmp");
 }
 
+std::optional<FileIdentity> FavoritesStore::Identify(const fs::path& record) const {
+    return m_files.Identify(record);
+}
+
 std::optional<FavoriteRecord> FavoritesStore::Read(const fs::path& record, bool withColor) const {
-    const auto bytes = m_files.ReadFile(record);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    return ReadFavoriteRecord(*bytes, withColor);
+    bool unreadable = false;
+    FavoriteRecord read = ReadFavoriteRecord(
+        [&](std::uint64_t offset, std::size_t count) {
+            std::optional<std::vector<std::byte>> bytes = m_files.ReadAt(record, offset, count);
+            unreadable = unreadable || !bytes;
+            return bytes.value_or(std::vector<std::byte>());
+        },
+        withColor);
+    return unreadable ? std::nullopt : std::optional(std::move(read));
 }
 
 std::vector<std::byte> FavoritesStore::ReadPicture(const fs::path& record) const {
-    return m_files.ReadFile(PicturePath(record)).value_or(std::vector<std::byte>());
+    const fs::path picture = PicturePath(record);
+    const std::optional<FileIdentity> file = m_files.Identify(picture);
+    if (!file || file->size > MaxPictureBytes) {
+        return {};
+    }
+    return m_files.ReadAt(picture, 0, static_cast<std::size_t>(file->size))
+        .value_or(std::vector<std::byte>());
 }
 
 SaveResult FavoritesStore::Create(std::u16string_view name, std::u16string_view colorText,
@@ -115,28 +161,56 @@ SaveResult FavoritesStore::Create(std::u16string_view name, std::u16string_view 
     if (const std::error_code error = m_files.CreateFolder(m_folder)) {
         return {{}, error};
     }
-    const std::vector<std::byte> recordBytes = WriteFavoriteRecord(name, colorText);
-    fs::path record = m_folder / (FavoriteStamp(now) + ".dat");
-    while (m_files.Exists(record)) {
-        now += std::chrono::seconds{1};
-        record = m_folder / (FavoriteStamp(now) + ".dat");
+    RemoveLeftovers();
+    const CreatedFile picture = m_files.CreateTemporary(m_folder, pictureBmp);
+    if (picture.error) {
+        return {{}, picture.error};
     }
-    if (const std::error_code error = WriteWhole(PicturePath(record), pictureBmp)) {
-        return {{}, error};
+    const CreatedFile record =
+        m_files.CreateTemporary(m_folder, WriteFavoriteRecord(name, colorText));
+    SaveResult result{{}, record.error};
+    // A day's worth of seconds taken by other favourites is more than any folder holds.
+    for (int second = 0; !result.error && result.record.empty(); ++second, now += 1s) {
+        const fs::path stem = m_folder / FavoriteStamp(now);
+        const fs::path dat = fs::path(stem) += ".dat";
+        const fs::path bmp = fs::path(stem) += ".bmp";
+        if (second == 86400) {
+            result.error = std::make_error_code(std::errc::file_exists);
+        } else if (m_files.Identify(dat)) {
+            continue;  // a favourite of that second, maybe without its picture
+        } else if (const std::error_code claimed = m_files.LinkNew(picture.path, bmp)) {
+            // Taken by another save, or a picture left over: the next second.
+            result.error = claimed == std::errc::file_exists ? std::error_code() : claimed;
+        } else if (const std::error_code linked = m_files.LinkNew(record.path, dat)) {
+            m_files.Remove(bmp);
+            result.error = linked == std::errc::file_exists ? std::error_code() : linked;
+        } else {
+            result.record = dat;
+        }
     }
-    if (const std::error_code error = WriteWhole(record, recordBytes)) {
-        m_files.Remove(PicturePath(record));
-        return {{}, error};
-    }
-    return {record, {}};
+    m_files.Remove(picture.path);
+    m_files.Remove(record.path);
+    return result;
 }
 
-std::error_code FavoritesStore::Rename(const fs::path& record, std::u16string_view newName,
-                                       std::u16string_view colorText) {
-    return WriteWhole(record, WriteFavoriteRecord(newName, colorText));
+std::error_code FavoritesStore::Rename(const fs::path& record, const FileIdentity& listed,
+                                       std::u16string_view newName, std::u16string_view colorText) {
+    if (m_files.Identify(record) != listed) {
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    }
+    const CreatedFile renamed =
+        m_files.CreateTemporary(m_folder, WriteFavoriteRecord(newName, colorText));
+    std::error_code error = renamed.error;
+    if (!error && (error = m_files.Replace(renamed.path, record))) {
+        m_files.Remove(renamed.path);
+    }
+    return error;
 }
 
-std::error_code FavoritesStore::DeleteFavorite(const fs::path& record) {
+std::error_code FavoritesStore::DeleteFavorite(const fs::path& record, const FileIdentity& listed) {
+    if (m_files.Identify(record) != listed) {
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    }
     // The record first: once it is gone, so is the favourite, whether or not a picture remains.
     if (const std::error_code error = m_files.Remove(record)) {
         return error;
@@ -144,18 +218,37 @@ std::error_code FavoritesStore::DeleteFavorite(const fs::path& record) {
     return m_files.Remove(PicturePath(record));
 }
 
-std::error_code FavoritesStore::WriteWhole(const fs::path& target,
-                                           std::span<const std::byte> bytes) {
-    fs::path temp = target;
-    temp += ".tmp";
-    std::error_code error = m_files.WriteFile(temp, bytes);
-    if (!error) {
-        error = m_files.Replace(temp, target);
+void FavoritesStore::RemoveLeftovers() const {
+    const auto oldest = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                            (std::chrono::system_clock::now() - LeftoverAge).time_since_epoch())
+                            .count();
+    const std::vector<fs::path> names = m_files.ListFiles(m_folder);
+    std::set<std::u16string> records;
+    std::vector<std::u16string> candidates;
+    for (const fs::path& name : names) {
+        try {
+            std::u16string text = name.u16string();
+            const std::u16string_view stem = std::u16string_view(text).substr(0, 14);
+            if (text.size() == 18 && IsStem(stem) && text.ends_with(u".dat")) {
+                records.insert(std::u16string(stem));
+            } else if (IsTemporary(text) ||
+                       (text.size() == 18 && IsStem(stem) && text.ends_with(u".bmp"))) {
+                candidates.push_back(std::move(text));
+            }
+        } catch (const std::system_error&) {
+            // Not UTF-8: not ours.
+        }
     }
-    if (error) {
-        m_files.Remove(temp);
+    for (const std::u16string& name : candidates) {
+        if (name.ends_with(u".bmp") && records.contains(name.substr(0, 14))) {
+            continue;
+        }
+        const fs::path file = m_folder / fs::path(name);
+        if (const auto identity = m_files.Identify(file);
+            identity && identity->modifiedNanoseconds < oldest) {
+            m_files.Remove(file);
+        }
     }
-    return error;
 }
 
 }  // namespace vitrel

@@ -4,12 +4,12 @@
 
 #include <QKeyEvent>
 #include <QShowEvent>
-#include <limits>
 
 #include "controls/CommandButton.h"
 #include "controls/Label.h"
 #include "controls/TextBox.h"
 #include "favorites/FavoriteTexts.h"
+#include "favorites/FavoritesStore.h"
 #include "input/modTxtBoxUtl.h"
 #include "platform/CentreOnOwner.h"
 #include "platform/IBeep.h"
@@ -47,7 +47,7 @@ void frmFavAdd::CreateControls() {
     Label1 = Add(new Label(this, this), 3, 240, 300, 450, 180);
     Label1->setText(QString::fromUtf8(T::NameLabel));
     Text1 = Add(new TextBox(this, this), 0, 840, 240, 1935, 270);
-    Text1->setMaxLength(std::numeric_limits<int>::max());
+    Text1->setMaxLength(MaxNameLength);
     Command1 = Add(new CommandButton(this, this), 1, 2880, 180, 1335, 375);
     Command1->setText(QString::fromUtf8(T::AddCommand1));
     Command2 = Add(new CommandButton(this, this), 2, 4320, 180, 1335, 375);

@@ -155,18 +155,25 @@ void frmFavEdit::FillFavoriteList() {
     // One repaint for the whole list. Hiding it instead would take the focus away from it.
     List1->setUpdatesEnabled(false);
     List1->clear();
+    m_rows.clear();
     const auto n = static_cast<std::ptrdiff_t>(m_favFiles.size()) - 1;
     for (std::ptrdiff_t k = 1; k <= n; ++k) {
-        const auto record = m_store.Read(m_store.RecordPath(FileOfPosition(m_favFiles, k)), false);
-        List1->addItem(QString::fromStdU16String(record ? record->name : std::u16string()));
+        const fs::path file = m_store.RecordPath(FileOfPosition(m_favFiles, k));
+        m_rows.push_back({file, m_store.Identify(file)});
+        const auto record = m_store.Read(file, false);
+        List1->addItem(QString::fromStdU16String(ShownName(record ? record->name : u"")));
     }
     List1->setUpdatesEnabled(true);
 }
 
-fs::path frmFavEdit::RecordOfRow(int row) {
-    m_favFiles = m_store.ListFavoriteFiles();
-    const std::u16string file = FileOfPosition(m_favFiles, row + 1);
-    return file.empty() ? fs::path() : m_store.RecordPath(file);
+bool frmFavEdit::RowStillListed(int row) {
+    const Row& listed = m_rows.at(static_cast<std::size_t>(row));
+    if (listed.identity && m_store.Identify(listed.record) == listed.identity) {
+        return true;
+    }
+    FillFavoriteList();
+    List1->SetListIndex(std::min(row, List1->count() - 1));
+    return false;
 }
 
 void frmFavEdit::ShowDetails(const std::u16string& name, const std::u16string& colorText,
@@ -183,11 +190,14 @@ void frmFavEdit::List1_Click() {
     const int row = List1->ListIndex();
     cmdNmCng->setEnabled(row >= 0);
     cmdDel->setEnabled(row >= 0);
-    const fs::path record = row >= 0 ? RecordOfRow(row) : fs::path();
-    if (record.empty()) {
+    if (row < 0) {
         ShowDetails({}, {}, {});
         return;
     }
+    if (!RowStillListed(row)) {
+        return;  // the list is new, and its selection has been shown
+    }
+    const fs::path& record = m_rows[static_cast<std::size_t>(row)].record;
     // A record or picture that cannot be read shows as empty text or an empty picture.
     const std::optional<FavoriteRecord> stored = m_store.Read(record);
     const std::vector<std::byte> bmp = m_store.ReadPicture(record);
@@ -223,16 +233,16 @@ void frmFavEdit::cmdNmCng_Click() {
     if (m_cancelFlag) {
         return;
     }
-    if (const fs::path record = RecordOfRow(row); !record.empty()) {
-        // The colour text comes from the record itself: one that cannot be read is not
-        // replaced by a record without its colour.
-        const std::optional<FavoriteRecord> stored = m_store.Read(record);
-        if (!stored || m_store.Rename(record, m_editName, stored->colorText)) {
-            m_services.beep.Beep();
-        }
+    // The colour text comes from the record itself: one that cannot be read is not replaced by
+    // a record without its colour. A favourite changed or removed meanwhile is left alone.
+    const Row& listed = m_rows.at(static_cast<std::size_t>(row));
+    const std::optional<FavoriteRecord> stored = m_store.Read(listed.record);
+    if (!stored || !listed.identity ||
+        m_store.Rename(listed.record, *listed.identity, m_editName, stored->colorText)) {
+        m_services.beep.Beep();
     }
     FillFavoriteList();
-    List1->SetListIndex(row);
+    List1->SetListIndex(std::min(row, List1->count() - 1));
 }
 
 void frmFavEdit::cmdDel_Click() {
@@ -240,10 +250,9 @@ void frmFavEdit::cmdDel_Click() {
     if (row < 0) {
         return;
     }
-    if (const fs::path record = RecordOfRow(row); !record.empty()) {
-        if (m_store.DeleteFavorite(record)) {
-            m_services.beep.Beep();
-        }
+    const Row& listed = m_rows.at(static_cast<std::size_t>(row));
+    if (!listed.identity || m_store.DeleteFavorite(listed.record, *listed.identity)) {
+        m_services.beep.Beep();  // changed or removed meanwhile, or not removable
     }
     FillFavoriteList();
     List1_Click();

@@ -38,8 +38,10 @@ public:
 };
 
 /// The favourites editor: every favourite by name in position order, the selected one's name,
-/// colour text and picture, and renaming and deleting it. The rows follow the folder: every
-/// change is followed by a fresh listing. frmEditUnload is raised once, however it closes.
+/// colour text and picture, and renaming and deleting it. Each row stands for the file it was
+/// listed from: when another program has removed or changed that file, the row acts on nothing
+/// and the list is listed afresh, as it is after every change. frmEditUnload is raised once,
+/// however it closes.
 class frmFavEdit : public Form<QDialog> {
     Q_OBJECT
 public:
@@ -76,8 +78,9 @@ private:
     void CreateControls();
     void WireEvents();
     void FillFavoriteList();
-    /// The record file of the row from a fresh listing; empty when that position is gone.
-    std::filesystem::path RecordOfRow(int row);
+    /// Whether the row's record is still the file it was listed from; when not, the list is
+    /// filled afresh and the row at the same place selected.
+    bool RowStillListed(int row);
     void ShowDetails(const std::u16string& name, const std::u16string& colorText,
                      const QImage& picture);
 
@@ -92,6 +95,11 @@ private:
     AppServices& m_services;
     IInputEnvironment& m_input;
     FavFiles m_favFiles;
+    struct Row {
+        std::filesystem::path record;
+        std::optional<FileIdentity> identity;  // none: gone when it was listed
+    };
+    std::vector<Row> m_rows;
     std::unique_ptr<frmFavAdd> frmAdd;  // the rename dialog while it is open
     std::u16string m_editName;
     bool m_cancelFlag = false;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
 //
-// Reads arbitrary bytes as a favourite record file, and writes what it read back.
+// Reads arbitrary bytes as a favourite record file through the bounded reader, as the store
+// reads a file, and writes what it read back.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "Check.h"
 #include "favorites/FavoriteRecord.h"
@@ -17,7 +20,18 @@ using vitrel::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = std::as_bytes(std::span(data, size));
-    const vitrel::FavoriteRecord read = vitrel::ReadFavoriteRecord(bytes);
+    std::size_t asked = 0;
+    const vitrel::FavoriteRecord read =
+        vitrel::ReadFavoriteRecord([&](std::uint64_t offset, std::size_t count) {
+            asked += count;
+            Check(count <= vitrel::MaxNameBytes, "no read is larger than a string's ceiling");
+            const std::size_t from = offset < size ? static_cast<std::size_t>(offset) : size;
+            const auto part = bytes.subspan(from, std::min(count, size - from));
+            return std::vector<std::byte>(part.begin(), part.end());
+        });
+    Check(asked <= 8 + vitrel::MaxNameBytes + vitrel::MaxColorTextBytes,
+          "no more is asked for than the counts and the ceilings allow");
+    Check(vitrel::ReadFavoriteRecord(bytes) == read, "a record in memory reads the same");
     const std::size_t textBytes = 2 * (read.name.size() + read.colorText.size());
     Check(textBytes <= size, "the strings are no longer than the input");
     Check(vitrel::ReadFavoriteRecord(bytes, false) == vitrel::FavoriteRecord{read.name, {}},

@@ -22,8 +22,9 @@ using namespace std::chrono;
 
 /// The real files, except that one of them cannot be read.
 struct UnreadableFile : StdFileOperations {
-    std::optional<std::vector<std::byte>> ReadFile(const fs::path& f) override {
-        return f == unreadable ? std::nullopt : StdFileOperations::ReadFile(f);
+    std::optional<std::vector<std::byte>> ReadAt(const fs::path& f, std::uint64_t at,
+                                                 std::size_t n) override {
+        return f == unreadable ? std::nullopt : StdFileOperations::ReadAt(f, at, n);
     }
     fs::path unreadable;
 };
@@ -129,6 +130,24 @@ TEST_F(FavoriteDialogsTest, UnreadableFilesShowEmptyKeepTheColourAndDeletingTheL
     editor.cmdClose->click();
     editor.close();
     EXPECT_EQ(m_editUnloads, 1);
+}
+
+TEST_F(FavoriteDialogsTest, ARowActsOnTheFavouriteItWasListedForOrOnNothing) {
+    const fs::path first = Save(u"first", u"red", 1, 1);
+    const fs::path second = Save(u"second", u"lime", 2, 2);
+    const fs::path third = Save(u"third", u"blue", 3, 3);
+    frmFavEdit& editor = OpenEditor();
+    StdFileOperations other;  // another instance
+    FavoritesStore(other, m_store.Folder()).DeleteFavorite(first, *other.Identify(first));
+    editor.List1->SetListIndex(1);  // "second", listed before the other instance's delete
+    editor.cmdDel->click();
+    EXPECT_TRUE(!fs::exists(second) && fs::exists(third));
+    editor.List1->SetListIndex(0);
+    FavoritesStore(other, m_store.Folder()).Rename(third, *other.Identify(third), u"3rd", u"blue");
+    editor.cmdDel->click();  // changed since it was listed: left alone, the list listed afresh
+    EXPECT_TRUE(fs::exists(third));
+    EXPECT_EQ(editor.List1->item(0)->text(), "3rd");
+    EXPECT_EQ(m_fakes.beep.count, 1);
 }
 
 }  // namespace

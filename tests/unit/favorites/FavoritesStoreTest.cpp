@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <functional>
+#include <set>
 #include <tuple>
 
 #include "favorites/SortDescending.h"
@@ -44,20 +46,29 @@ TEST(FavoriteRecordTest, WritesTwoCountedStringsAndReadsWhatADamagedRecordHolds)
     }
 }
 
-/// The real files, with a look at the folder after every change and halfway through every
-/// write: all that a program which died at some moment can leave behind.
+/// The real files, with a look at the folder after every change: all that a program which
+/// died at some moment can leave behind. Counts the bytes read.
 struct WatchedFiles : StdFileOperations {
     using Std = StdFileOperations;
-    std::error_code WriteFile(const fs::path& file, std::span<const std::byte> b) override {
-        Look(Std::WriteFile(file, b.first(b.size() / 2)));
-        return Look(Std::WriteFile(file, b));
+    CreatedFile CreateTemporary(const fs::path& folder, std::span<const std::byte> b) override {
+        const CreatedFile created = Std::CreateTemporary(folder, b);
+        return look(), created;
+    }
+    std::error_code LinkNew(const fs::path& from, const fs::path& to) override {
+        return Look(Std::LinkNew(from, to));
     }
     std::error_code Replace(const fs::path& from, const fs::path& to) override {
         return Look(Std::Replace(from, to));
     }
     std::error_code Remove(const fs::path& file) override { return Look(Std::Remove(file)); }
+    std::optional<Bytes> ReadAt(const fs::path& file, std::uint64_t at, std::size_t n) override {
+        auto bytes = Std::ReadAt(file, at, n);
+        read += bytes ? bytes->size() : 0;
+        return bytes;
+    }
     std::error_code Look(std::error_code result) { return look(), result; }
     std::function<void()> look = [] {};
+    std::size_t read = 0;
 };
 
 class FavoritesStoreTest : public ::testing::Test {
@@ -115,11 +126,90 @@ TEST_F(FavoritesStoreTest, AtEveryMomentOfAChangeTheFolderHoldsTheOldOrTheNewFav
     };
     change([&] { (void)store.Create(u"new", u"blue", Of({7}), newYearsEve); },
            {added, {{u"赤い 花&空", u"red"}, picture}});
-    change([&] { store.Rename(record, u"renamed", u"red"); },
+    change([&] { store.Rename(record, *store.Identify(record), u"renamed", u"red"); },
            {added, {{u"renamed", u"red"}, picture}});
-    change([&] { store.DeleteFavorite(record); }, {added});
+    change([&] { store.DeleteFavorite(record, *store.Identify(record)); }, {added});
     // Saved in the same second as the old one, the new favourite took the next one.
     EXPECT_EQ(FileOfPosition(store.ListFavoriteFiles(), 1), u"20240101000000.dat");
+}
+
+TEST_F(FavoritesStoreTest, ReadsOnlyWhatTheCountsNameUpToTheirCeilingsAndNoHugePicture) {
+    const fs::path record =
+        store.Create(std::u16string(3000, u'名'), u"red", {}, newYearsEve).record;
+    // Gigabytes after the record (a file may be longer) and a picture too large to be ours.
+    fs::resize_file(record, std::uint64_t{1} << 30);
+    fs::resize_file(FavoritesStore::PicturePath(record), MaxPictureBytes + 1);
+    files.read = 0;
+    EXPECT_EQ(store.Read(record),
+              (FavoriteRecord{std::u16string(MaxNameBytes / 2, u'名'), u"red"}));
+    EXPECT_TRUE(store.ReadPicture(record).empty());
+    EXPECT_EQ(files.read, 4 + MaxNameBytes + 4 + 6);
+    EXPECT_EQ(ShownName(std::u16string(63, u'x') + u"\U0001F600"), std::u16string(63, u'x') + u"…");
+}
+
+TEST_F(FavoritesStoreTest, NeverWritesThroughALinkAndCleansUpOnlyItsOwnOldLeftovers) {
+    ASSERT_EQ(ChooseFavoritesFolder(files, folder.parent_path(), dir), folder);
+    std::ofstream(dir / "victim") << "keep";
+    // Links under every name a save of earlier versions or of this second could write.
+    for (const char* name : {".write-test.tmp", "20231231235959.dat.tmp", "20231231235959.bmp",
+                             "20240101000000.dat"}) {
+        fs::create_symlink(dir / "victim", folder / name);
+    }
+    const fs::path saved = store.Create(u"n", u"red", picture, newYearsEve).record;
+    EXPECT_EQ(saved.filename(), "20240101000001.dat");
+    EXPECT_FALSE(store.Rename(saved, *store.Identify(saved), u"m", u"red"));
+    EXPECT_EQ(fs::file_size(dir / "victim"), 4U);
+    // Old leftovers of a stopped save go; young ones, other files and links stay.
+    for (const char* name : {".1.vitrel.tmp", "20200101000000.bmp", "notes.txt", ".2.vitrel.tmp"}) {
+        std::ofstream(folder / name) << "x";
+    }
+    for (const fs::path& old : {folder / ".1.vitrel.tmp", folder / "20200101000000.bmp",
+                                folder / "notes.txt", FavoritesStore::PicturePath(saved)}) {
+        fs::last_write_time(old, fs::file_time_type::clock::now() - 2 * LeftoverAge);
+    }
+    (void)store.ListFavoriteFiles();
+    for (const auto& [name, kept] : {std::pair{".1.vitrel.tmp", false},
+                                     {"20200101000000.bmp", false},
+                                     {"notes.txt", true},
+                                     {".2.vitrel.tmp", true},
+                                     {"20240101000001.bmp", true},
+                                     {".write-test.tmp", true}}) {
+        EXPECT_EQ(fs::exists(fs::symlink_status(folder / name)), kept) << name;
+    }
+}
+
+TEST_F(FavoritesStoreTest, ProcessesSavingInTheSameSecondKeepEveryFavouriteWithItsOwnPicture) {
+    (void)store.ListFavoriteFiles();
+    for (int process = 0; process < 4; ++process) {
+        if (::fork() == 0) {  // four programs, each saving 25 favourites in one second
+            StdFileOperations own;
+            FavoritesStore theirs(own, folder);
+            int failures = 0;
+            for (int i = 0; i < 25; ++i) {
+                const std::string tag = std::to_string(process * 100 + i);
+                const std::u16string text(tag.begin(), tag.end());
+                failures +=
+                    theirs.Create(text, u"red", std::as_bytes(std::span(tag)), newYearsEve).error
+                        ? 1
+                        : 0;
+            }
+            ::_exit(failures);
+        }
+    }
+    for (int status = 0; ::wait(&status) > 0;) {
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    std::set<std::u16string> names;
+    for (const std::u16string& file : store.ListFavoriteFiles()) {
+        if (const fs::path record = store.RecordPath(file); !file.empty()) {
+            const Bytes picture = store.ReadPicture(record);
+            const std::u16string name = store.Read(record)->name;
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(picture.data()), picture.size()),
+                      std::string(name.begin(), name.end()));
+            names.insert(name);
+        }
+    }
+    EXPECT_EQ(names.size(), 100U);
 }
 
 }  // namespace
