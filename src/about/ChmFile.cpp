@@ -5,12 +5,16 @@
 #include <chm_lib.h>
 #include <errno.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QtEndian>
 #include <chrono>
 #include <cstdint>
@@ -59,66 +63,109 @@ int Unpack(chmFile* file, chmUnitInfo* unit, void* context) {
     return sent ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_FAILURE;
 }
 
-// What the child sent until it closed its end, or nothing when it sent too much or too late.
-std::optional<QByteArray> Receive(int fd) {
-    const auto deadline = std::chrono::steady_clock::now() + kUnpackTime;
-    QByteArray received;
-    char buffer[65536];
-    for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        pollfd ready{fd, POLLIN, 0};
-        const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
-        if (polled < 0 && errno == EINTR) {
-            continue;
-        }
-        if (polled <= 0) {
-            return std::nullopt;
-        }
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count == 0) {
-            return received;
-        }
-        if (count < 0 || received.size() + count > kLargestFile) {
-            return std::nullopt;
-        }
-        received.append(buffer, count);
+/// Takes what a child sends until it closes its end, without waiting for it: then, or when it
+/// sends too much or too late, hands the unpacked file over and goes.
+class Unpacking : public QObject {
+public:
+    Unpacking(QObject& context, pid_t child, int fd, ChmFile::Opened opened)
+        : QObject(&context),
+          m_child(child),
+          m_fd(fd),
+          m_opened(std::move(opened)),
+          m_readable(fd, QSocketNotifier::Read, this) {
+        connect(&m_readable, &QSocketNotifier::activated, this, &Unpacking::Receive);
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] { Finish(false); });
+        m_deadline.start(kUnpackTime);
     }
-}
+    ~Unpacking() override {
+        if (m_child > 0) {  // the context went first: nobody waits for the file
+            ::kill(m_child, SIGKILL);
+            ::waitpid(m_child, nullptr, 0);
+            ::close(m_fd);
+        }
+    }
+
+private:
+    void Receive() {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0 && errno == EAGAIN) {
+                return;  // more later
+            }
+            if (count <= 0 || m_received.size() + count > kLargestFile) {
+                Finish(count == 0);
+                return;
+            }
+            m_received.append(buffer, count);
+        }
+    }
+
+    void Finish(bool whole) {
+        m_readable.setEnabled(false);
+        m_deadline.stop();
+        ::close(m_fd);
+        if (!whole) {
+            ::kill(m_child, SIGKILL);
+        }
+        int status = -1;
+        ::waitpid(m_child, &status, 0);
+        m_child = 0;
+        const bool unpacked = whole && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        const ChmFile::Opened opened = std::move(m_opened);
+        const QByteArray received = std::move(m_received);
+        deleteLater();
+        opened(unpacked ? ChmFile::FromUnpacked(received) : nullptr);
+    }
+
+    pid_t m_child;
+    int m_fd;
+    ChmFile::Opened m_opened;
+    QSocketNotifier m_readable;
+    QTimer m_deadline;
+    QByteArray m_received;
+};
 
 }  // namespace
 
-std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
+void ChmFile::Open(const QString& path, QObject& context, Opened opened) {
     const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
     int channel[2];
-    if (::pipe2(channel, O_CLOEXEC) != 0) {
-        return nullptr;
+    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        ::pipe2(channel, O_CLOEXEC) != 0) {
+        opened(nullptr);
+        return;
     }
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        chmFile* file = chm_open(name.constData());
+        // Not blocking: a pipe put in the file's place since is refused, not waited for.
+        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        struct stat opened {};
+        chmFile* file = fd >= 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
+                            ? chm_open(name.constData())
+                            : nullptr;
         const bool whole =
             file != nullptr && chm_enumerate(file, CHM_ENUMERATE_ALL, Unpack, &channel[1]) != 0;
         ::_exit(whole ? 0 : 1);
     }
     ::close(channel[1]);
-    const std::optional<QByteArray> received =
-        child > 0 ? Receive(channel[0]) : std::optional<QByteArray>();
-    ::close(channel[0]);
-    int status = -1;
-    if (child > 0) {
-        if (!received) {
-            ::kill(child, SIGKILL);
-        }
-        ::waitpid(child, &status, 0);
+    if (child < 0) {
+        ::close(channel[0]);
+        opened(nullptr);
+        return;
     }
-    if (!received || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return nullptr;
-    }
+    ::fcntl(channel[0], F_SETFL, O_NONBLOCK);
+    new Unpacking(context, child, channel[0], std::move(opened));
+}
 
+std::unique_ptr<ChmFile> ChmFile::FromUnpacked(const QByteArray& bytes) {
     auto chm = std::unique_ptr<ChmFile>(new ChmFile);
-    const QByteArray& bytes = *received;
     for (qsizetype at = 0; at < bytes.size();) {
         const auto field = [&bytes, &at]() -> std::optional<QByteArray> {
             if (bytes.size() - at < 4) {

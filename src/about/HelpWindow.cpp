@@ -89,25 +89,43 @@ QString HelpFilePath() {
     return QCoreApplication::applicationDirPath() + u'/' + QString::fromUtf8(T::HelpFileName);
 }
 
-HelpWindow* ShowHelp(QWidget& owner, IMessageBox& messageBox, const QString& helpFile) {
-    auto* window = owner.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (window == nullptr) {
-        std::unique_ptr<ChmFile> file = ChmFile::Open(helpFile);
-        // A file that opens but has no readable start page is as damaged as one that does not.
-        if (file == nullptr || !file->Read(file->StartPage())) {
-            const char* problem = QFileInfo::exists(helpFile) ? T::HelpDamaged : T::HelpMissing;
-            messageBox.Show((QString::fromUtf8(problem) + u'\n' + helpFile).toStdU16String(),
-                            QString::fromUtf8(MainWindowTexts::Caption).toStdU16String(),
-                            IMessageBox::Buttons::Ok, IMessageBox::Icon::Warning);
-            return nullptr;
+void ShowHelp(QWidget& owner, IMessageBox& messageBox, const QString& helpFile,
+              const std::function<void(HelpWindow*)>& shown) {
+    const auto show = [shown](HelpWindow* window) {
+        window->ShowStartPage();
+        window->show();
+        window->raise();
+        window->activateWindow();
+        if (shown) {
+            shown(window);
         }
-        window = new HelpWindow(std::move(file), owner);
+    };
+    if (auto* window = owner.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
+        show(window);
+        return;
     }
-    window->ShowStartPage();
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    static const char* const kUnpacking = "vitrelHelpUnpacking";
+    if (owner.property(kUnpacking).toBool()) {
+        return;  // on its way
+    }
+    owner.setProperty(kUnpacking, true);
+    ChmFile::Open(
+        helpFile, owner,
+        [&owner, &messageBox, helpFile, show, shown](std::unique_ptr<ChmFile> file) {
+            owner.setProperty(kUnpacking, false);
+            // A file that opens but has no readable start page is as damaged as one that does not.
+            if (file == nullptr || !file->Read(file->StartPage())) {
+                const char* problem = QFileInfo::exists(helpFile) ? T::HelpDamaged : T::HelpMissing;
+                messageBox.Show((QString::fromUtf8(problem) + u'\n' + helpFile).toStdU16String(),
+                                QString::fromUtf8(MainWindowTexts::Caption).toStdU16String(),
+                                IMessageBox::Buttons::Ok, IMessageBox::Icon::Warning);
+                if (shown) {
+                    shown(nullptr);
+                }
+                return;
+            }
+            show(new HelpWindow(std::move(file), owner));
+        });
 }
 
 }  // namespace vitrel

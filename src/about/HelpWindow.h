@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QTextBrowser;
@@ -34,10 +35,11 @@ private:
 /// The help file beside the program.
 [[nodiscard]] QString HelpFilePath();
 
-/// Opens the help on its start page in the owner's help window, which is made the first
-/// time. A help file that is missing or cannot be read is said in a message box. The window
-/// shown, or nullptr.
-HelpWindow* ShowHelp(QWidget& owner, IMessageBox& messageBox,
-                     const QString& helpFile = HelpFilePath());
+/// Opens the help on its start page in the owner's help window. The first time, the file is
+/// unpacked while the program goes on, and the window is made when it is ready; asking again
+/// meanwhile waits for the same. A help file that is missing or cannot be read is said in a
+/// message box. `shown` receives the window shown, or nullptr.
+void ShowHelp(QWidget& owner, IMessageBox& messageBox, const QString& helpFile = HelpFilePath(),
+              const std::function<void(HelpWindow*)>& shown = {});
 
 }  // namespace vitrel
