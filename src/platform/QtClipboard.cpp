@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "platform/ClipboardPicture.h"
+#include "platform/X11SelectionReading.h"
 
 namespace vitrel {
 namespace {
@@ -102,6 +103,14 @@ private:
 }  // namespace
 
 std::unique_ptr<ClipboardReading> QtClipboard::Read() const {
+    // Another program's clipboard on an X server is asked for each part's size before the part
+    // is sent; this program's own, or one without an X server, through Qt.
+    if (!QGuiApplication::clipboard()->ownsClipboard() &&
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>() != nullptr) {
+        if (std::unique_ptr<ClipboardReading> reading = X11SelectionReading::Open(m_stuck)) {
+            return reading;
+        }
+    }
     return std::make_unique<QtClipboardReading>();
 }
 

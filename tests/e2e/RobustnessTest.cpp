@@ -42,17 +42,18 @@ TEST(Robustness, AStuckClipboardOwnerCostsOneWaitAndTheCloseIsCarriedOut) {
     ::kill(static_cast<pid_t>(owner.processId()), SIGSTOP);
 
     const auto pasted = std::chrono::steady_clock::now();
-    Key("ctrl+v");
-    QThread::sleep(1);
+    Key("ctrl+v ctrl+v ctrl+v");  // the owner found stuck is not waited for again
+    Type("255\t");
+    EXPECT_EQ(vitrel.WaitForPixel(kPreview, Qt::red), "#ff0000");
+    EXPECT_LT(std::chrono::steady_clock::now() - pasted, std::chrono::seconds(4))
+        << "more than one wait for the owner";
     vitrel.Signal(SIGTERM);
     const std::optional<int> status = vitrel.WaitForExit(15000);
-    const auto ended = std::chrono::steady_clock::now();
     ::kill(static_cast<pid_t>(owner.processId()), SIGCONT);
     owner.kill();
     owner.waitForFinished();
 
     EXPECT_EQ(status, 0);
-    EXPECT_LT(ended - pasted, std::chrono::seconds(6)) << "more than one wait for the owner";
     EXPECT_EQ(vitrel.ReadSettings().count("R"), 1U) << "the settings were not stored";
 }
 
@@ -81,6 +82,9 @@ TEST(Robustness, APictureThatHidesItsSizeIsRefusedWithoutDecodingIt) {
     Key("ctrl+v ctrl+c");  // the copy shows that the paste has been handled
     ASSERT_TRUE(WaitUntil([] { return Clipboard("UTF8_STRING") == "BLACK"; }));
     EXPECT_TRUE(Clipboard("image/png").size() < 10000) << "the canvas took the picture";
+    SetClipboard("UTF8_STRING", QByteArray(50'000'000, ' ') + "red");  // and a 50 MB text
+    Key("ctrl+v ctrl+c");
+    ASSERT_TRUE(WaitUntil([] { return Clipboard("UTF8_STRING") == "BLACK"; }));
     EXPECT_LT(Status(vitrel.Pid(), "VmHWM") - idle, 64 * 1024) << "kilobytes above idle";
 }
 
