@@ -47,7 +47,9 @@ void QtSettingsStore::SaveSetting(const std::string& appName, const std::string&
 std::string QtSettingsStore::Flush() {
     for (auto& [name, store] : m_stores) {
         store->sync();
-        if (store->status() == QSettings::NoError) {
+        // A line that does not parse is dropped as the file is read, and the file is written
+        // whole without it: only a write that failed is a failure.
+        if (store->status() != QSettings::AccessError) {
             continue;
         }
         // QSettings says only that access failed; the file system tells why.
@@ -56,9 +58,7 @@ std::string QtSettingsStore::Flush() {
         const char* reason = file.isDir()                          ? "a folder stands in its place"
                              : file.exists() && !file.isWritable() ? "the file is read-only"
                              : folder.exists() && !folder.isWritable() ? "its folder is read-only"
-                             : store->status() == QSettings::FormatError
-                                 ? "the file is not in the settings format"
-                                 : "it could not be written";
+                                                                       : "it could not be written";
         return "cannot store the settings in " + file.absoluteFilePath().toStdString() + ": " +
                reason;
     }

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
 
 #include "platform/ClipboardPicture.h"
 #include "platform/QtClipboard.h"
+#include "platform/QtSettingsStore.h"
 #include "platform/WindowRegistry.h"
 
 namespace vitrel {
@@ -30,6 +34,18 @@ TEST(WindowRegistryTest, HandlesAreNeverReusedAndNameNoWindowOnceItIsGone) {
         EXPECT_EQ(registry.Find(handle), nullptr);
     }
     EXPECT_EQ(registry.HandleOf(nullptr), 0U);
+}
+
+TEST(QtSettingsStoreTest, AMalformedLineIsDroppedAndTheFileWrittenWithoutAFailure) {
+    QTemporaryDir home;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    QFile file(home.filePath("VITRELLE/VITRELLE.ini"));
+    ASSERT_TRUE(QDir().mkpath(home.filePath("VITRELLE")) && file.open(QIODevice::WriteOnly) &&
+                file.write("[broken\n") > 0 && file.flush());
+    QtSettingsStore store;
+    store.SaveSetting("VITRELLE", "STERTUP", "R", "5");
+    EXPECT_EQ(store.Flush(), "");
+    EXPECT_EQ(QSettings(file.fileName(), QSettings::IniFormat).value("STERTUP/R"), "5");
 }
 
 TEST(QtClipboardTest, OneWriteHoldsTextAndPicture) {
