@@ -3,6 +3,7 @@
 //
 // A favourite saved on a real X server lands in the program folder in the record format other
 // tools read, and a later run lists it and recalls its colour, notation and picture.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -30,15 +31,27 @@ TEST(Favorites, ASavedFavouriteIsWrittenListedAndRecalledAfterARestart) {
     // Keys for the Japanese name, in the keymap before the program reads it: xdotool's own
     // remapping while typing races with the program and can lose a character.
     Tool({"xmodmap", "-e", "keycode 250 = U9752", "-e", "keycode 251 = U3044"});
+    // Links to the program under every name a save of the next seconds wrote or writes, and
+    // the probe for a writable folder: none is written through, or the restart below fails.
+    const QDir folder(vitrel.Folder() + "/Favorites");
+    ASSERT_TRUE(folder.mkpath(".") &&
+                QFile::link(vitrel.program, folder.filePath(".write-test.tmp")));
+    for (int second = 0; second < 20; ++second) {
+        const QString stem =
+            QDateTime::currentDateTime().addSecs(second).toString("yyyyMMddhhmmss");
+        for (const char* suffix : {".dat", ".bmp", ".dat.tmp", ".bmp.tmp"}) {
+            QFile::link(vitrel.program, folder.filePath(stem + suffix));
+        }
+    }
     vitrel.Start();
     Key("ctrl+s");  // the picture: the green desktop under the glass
     Key("ctrl+a");
     ASSERT_TRUE(WaitUntil([&] { return vitrel.WindowIds().size() == 2; })) << "no add dialog";
     Key("U9752 U3044");  // 青い, from keys mapped before the program started
     Key("Return");
-    const QDir folder(vitrel.Folder() + "/Favorites");
-    ASSERT_TRUE(WaitUntil([&] { return folder.entryList({"*.dat"}, QDir::Files).size() == 1; }));
-    const QString record = folder.filePath(folder.entryList({"*.dat"}, QDir::Files).front());
+    const auto saved = [&] { return folder.entryList({"*.dat"}, QDir::Files | QDir::NoSymLinks); };
+    ASSERT_TRUE(WaitUntil([&] { return saved().size() == 1; }));
+    const QString record = folder.filePath(saved().front());
     QFile file(record);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), Record(QString::fromUtf8("青い"), "'Red'"));

@@ -3,7 +3,6 @@
 //
 // Reads arbitrary bytes as a favourite record file through the bounded reader, as the store
 // reads a file, and writes what it read back.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -24,14 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vitrel::FavoriteRecord read =
         vitrel::ReadFavoriteRecord([&](std::uint64_t offset, std::size_t count) {
             asked += count;
-            Check(count <= vitrel::MaxNameBytes, "no read is larger than a string's ceiling");
-            const std::size_t from = offset < size ? static_cast<std::size_t>(offset) : size;
-            const auto part = bytes.subspan(from, std::min(count, size - from));
+            const auto part =
+                bytes.subspan(std::min<std::size_t>(offset, size))
+                    .first(std::min(count, size - std::min<std::size_t>(offset, size)));
             return std::vector<std::byte>(part.begin(), part.end());
         });
     Check(asked <= 8 + vitrel::MaxNameBytes + vitrel::MaxColorTextBytes,
           "no more is asked for than the counts and the ceilings allow");
-    Check(vitrel::ReadFavoriteRecord(bytes) == read, "a record in memory reads the same");
     const std::size_t textBytes = 2 * (read.name.size() + read.colorText.size());
     Check(textBytes <= size, "the strings are no longer than the input");
     Check(vitrel::ReadFavoriteRecord(bytes, false) == vitrel::FavoriteRecord{read.name, {}},

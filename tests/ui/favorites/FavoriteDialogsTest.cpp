@@ -137,13 +137,13 @@ TEST_F(FavoriteDialogsTest, ARowActsOnTheFavouriteItWasListedForOrOnNothing) {
     const fs::path second = Save(u"second", u"lime", 2, 2);
     const fs::path third = Save(u"third", u"blue", 3, 3);
     frmFavEdit& editor = OpenEditor();
-    StdFileOperations other;  // another instance
-    FavoritesStore(other, m_store.Folder()).DeleteFavorite(first, *other.Identify(first));
+    FavoritesStore other(m_fakes.files, m_store.Folder());  // another instance's
+    other.DeleteFavorite(first, *other.Identify(first));
     editor.List1->SetListIndex(1);  // "second", listed before the other instance's delete
     editor.cmdDel->click();
     EXPECT_TRUE(!fs::exists(second) && fs::exists(third));
     editor.List1->SetListIndex(0);
-    FavoritesStore(other, m_store.Folder()).Rename(third, *other.Identify(third), u"3rd", u"blue");
+    other.Rename(third, *other.Identify(third), u"3rd", u"blue");
     editor.cmdDel->click();  // changed since it was listed: left alone, the list listed afresh
     EXPECT_TRUE(fs::exists(third));
     EXPECT_EQ(editor.List1->item(0)->text(), "3rd");
