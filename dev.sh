@@ -3,7 +3,8 @@
 # Copyright (c) 2026 The Vitrel developers
 #
 #   ./dev.sh run    install what is missing, build, and start Vitrel
-#   ./dev.sh test   install what is missing, build, and run every test (unit, ui, e2e)
+#   ./dev.sh test   install what is missing, build, and run every test (unit, ui, e2e), then
+#                   again with the sanitizers
 #   ./dev.sh bench  install what is missing, build, and run the benchmarks
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -33,6 +34,10 @@ case "$command" in
             vitrel_picture_fuzzer vitrel_textbox_fuzzer vitrel_favorite-record_fuzzer
         ctest --test-dir build-fuzz -R FuzzerShortRun --output-on-failure
         ctest --test-dir "$build_dir" --output-on-failure -j2 --timeout 300
+        # Every suite again with the address and undefined-behaviour sanitizers.
+        cmake --preset sanitize >/dev/null
+        cmake --build build-sanitize -j2
+        ctest --preset sanitize -j2 --timeout 300
         ;;
     bench)
         # An X server of its own at 96 DPI; the benchmark starts openbox on it where it wants one.
