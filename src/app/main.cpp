@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/VitrelStyle.h"
-#include "app/frmMain.h"
-#include "controls/QtInputEnvironment.h"
-#include "platform/DisplayCheck.h"
-#include "platform/QtServices.h"
-#include "platform/SingleInstance.h"
-#include "platform/UnixSignalWatcher.h"
+#include "app/QtServices.h"
+#include "qt/DisplayCheck.h"
+#include "qt/SingleInstance.h"
+#include "qt/UnixSignalWatcher.h"
+#include "ui/controls/QtInputEnvironment.h"
+#include "ui/main/VitrelStyle.h"
+#include "ui/main/frmMain.h"
 
 #ifdef VITREL_SANITIZE
 // Read by LeakSanitizer in the sanitizer build, wherever the program lies and whoever runs it;

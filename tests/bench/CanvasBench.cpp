@@ -13,16 +13,16 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/frmMain.h"
-#include "controls/ImageBox.h"
-#include "controls/PictureBox.h"
-#include "controls/QtInputEnvironment.h"
-#include "controls/TextBox.h"
-#include "controls/ucSlider.h"
-#include "favorites/FavoriteRecord.h"
-#include "favorites/FavoritesMenu.h"
-#include "platform/QtServices.h"
-#include "platform/QtWindowSystem.h"
+#include "app/QtServices.h"
+#include "core/controls/ucSlider.h"
+#include "core/favorites/FavoriteRecord.h"
+#include "qt/QtWindowSystem.h"
+#include "ui/controls/ImageBox.h"
+#include "ui/controls/PictureBox.h"
+#include "ui/controls/QtInputEnvironment.h"
+#include "ui/controls/TextBox.h"
+#include "ui/favorites/FavoritesMenu.h"
+#include "ui/main/frmMain.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Check.h"
-#include "favorites/FavoriteRecord.h"
+#include "core/favorites/FavoriteRecord.h"
 
 namespace {
 

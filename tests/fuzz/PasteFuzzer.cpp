@@ -11,8 +11,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "notation/ColorStringRules.h"
-#include "notation/modVitrel.h"
+#include "core/notation/ColorStringRules.h"
+#include "core/notation/modVitrel.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "Check.h"
-#include "platform/ClipboardPicture.h"
+#include "qt/ClipboardPicture.h"
 
 using vitrel::fuzz::Check;
 using namespace vitrel::ClipboardPicture;

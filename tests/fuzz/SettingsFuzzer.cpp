@@ -11,7 +11,7 @@
 #include <string>
 
 #include "Check.h"
-#include "platform/SettingsText.h"
+#include "core/services/SettingsText.h"
 
 using vitrel::fuzz::Check;
 using namespace vitrel::SettingsText;

@@ -9,8 +9,8 @@
 
 #include "Check.h"
 #include "FakeForm.h"
-#include "input/modTxtBoxUtl.h"
-#include "platform/SettingsText.h"
+#include "core/input/modTxtBoxUtl.h"
+#include "core/services/SettingsText.h"
 
 namespace {
 

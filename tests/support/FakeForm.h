@@ -6,14 +6,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "input/IControl.h"
-#include "input/IForm.h"
-#include "input/IInputEnvironment.h"
+#include "core/input/IControl.h"
+#include "core/input/IForm.h"
+#include "core/input/IInputEnvironment.h"
 
 namespace vitrel::fakes {
 
@@ -93,20 +92,16 @@ private:
     IControl* m_active = nullptr;
 };
 
-/// The application around the forms. Rnd is a fixed-seed generator.
+/// The application around the forms.
 class FakeEnvironment : public IInputEnvironment {
 public:
     IForm* ActiveForm() const override { return activeForm; }
     WindowHandle GetCapture() const override { return capture; }
     std::u16string ClipboardText() const override { return clipboard; }
-    double Rnd() override { return std::generate_canonical<double, 53>(m_random); }
 
     IForm* activeForm = nullptr;
     WindowHandle capture = 0;
     std::u16string clipboard;
-
-private:
-    std::mt19937_64 m_random{0x5EED};
 };
 
 }  // namespace vitrel::fakes

@@ -9,16 +9,16 @@
 #include <utility>
 #include <vector>
 
-#include "controls/IColorDialog.h"
-#include "favorites/StdFileOperations.h"
-#include "platform/AppServices.h"
-#include "platform/IBeep.h"
-#include "platform/IClipboard.h"
-#include "platform/IMessageBox.h"
-#include "platform/IScreen.h"
-#include "platform/IScreenGrabber.h"
-#include "platform/ISettingsStore.h"
-#include "platform/IWindowFrame.h"
+#include "core/controls/IColorDialog.h"
+#include "core/favorites/StdFileOperations.h"
+#include "core/services/IBeep.h"
+#include "core/services/IMessageBox.h"
+#include "core/services/IScreen.h"
+#include "core/services/ISettingsStore.h"
+#include "qt/AppServices.h"
+#include "qt/IClipboard.h"
+#include "qt/IScreenGrabber.h"
+#include "qt/IWindowFrame.h"
 
 #include <QTemporaryDir>
 #include <QWidget>

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "platform/QtWindowSystem.h"
+#include "qt/QtWindowSystem.h"
 
 int main(int argc, char* argv[]) {
     // Real widgets without a display; the tests drive them with simulated input.

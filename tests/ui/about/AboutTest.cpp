@@ -11,11 +11,11 @@
 #include <QTimer>
 
 #include "FakeServices.h"
-#include "about/AboutTexts.h"
-#include "about/HelpWindow.h"
-#include "about/frmVer.h"
-#include "controls/Label.h"
-#include "platform/SingleInstance.h"
+#include "qt/SingleInstance.h"
+#include "ui/about/AboutTexts.h"
+#include "ui/about/HelpWindow.h"
+#include "ui/about/frmVer.h"
+#include "ui/controls/Label.h"
 
 namespace vitrel {
 namespace {
@@ -75,7 +75,7 @@ TEST(HelpWindowTest, OpensOnTheStartPageWithItsPicturesAndFollowsLinks) {
     QWidget owner;
     testing::ScriptedMessageBox messageBox;
     HelpWindow* help = nullptr;
-    ShowHelp(owner, messageBox, VITREL_HELP_FILE, [&help](HelpWindow* shown) { help = shown; });
+    ShowHelp(owner, messageBox, {}, VITREL_HELP_FILE, [&help](HelpWindow* shown) { help = shown; });
     QTRY_VERIFY(help != nullptr);  // unpacked while the program goes on
     QTextBrowser& browser = help->Browser();
     EXPECT_EQ(help->windowTitle(), "目次 - ﾋﾞﾄﾚﾙ ﾍﾙﾌﾟ");
@@ -86,7 +86,7 @@ TEST(HelpWindowTest, OpensOnTheStartPageWithItsPicturesAndFollowsLinks) {
     QTest::keyClick(&browser, Qt::Key_Tab);  // the first link, then Enter follows it
     QTest::keyClick(&browser, Qt::Key_Return);
     EXPECT_EQ(help->windowTitle(), "色を作る - ﾋﾞﾄﾚﾙ ﾍﾙﾌﾟ");
-    ShowHelp(owner, messageBox, VITREL_HELP_FILE);  // F1 again: the same window, at its start
+    ShowHelp(owner, messageBox, {}, VITREL_HELP_FILE);  // F1 again: the same window, at its start
     EXPECT_EQ(browser.source().toString(), "chm:/index.html");
 }
 
@@ -108,7 +108,7 @@ TEST(HelpWindowTest, AMissingOrDamagedHelpFileIsSaidInAMessageBox) {
                                      std::pair{"pipe.chm", AboutTexts::HelpDamaged}}) {
         testing::ScriptedMessageBox messageBox;
         QWidget owner;
-        ShowHelp(owner, messageBox, folder.filePath(name));
+        ShowHelp(owner, messageBox, {}, folder.filePath(name));
         QTRY_COMPARE(messageBox.shown.size(), 1U);
         EXPECT_EQ(QString::fromStdU16String(messageBox.shown[0].first),
                   QString::fromUtf8(said) + u'\n' + folder.filePath(name));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "controls/SliderHost.h"
+#include "ui/controls/SliderHost.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "FakeServices.h"
-#include "controls/DragMimeData.h"
-#include "controls/ucSlider.h"
+#include "core/controls/ucSlider.h"
+#include "qt/DragMimeData.h"
 
 namespace vitrel {
 namespace {

@@ -6,13 +6,13 @@
 #include <QTimer>
 
 #include "FakeServices.h"
-#include "controls/CommandButton.h"
-#include "controls/ImageBox.h"
-#include "controls/Label.h"
-#include "controls/QtInputEnvironment.h"
-#include "controls/TextBox.h"
-#include "favorites/frmFavAdd.h"
-#include "favorites/frmFavEdit.h"
+#include "ui/controls/CommandButton.h"
+#include "ui/controls/ImageBox.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/QtInputEnvironment.h"
+#include "ui/controls/TextBox.h"
+#include "ui/favorites/frmFavAdd.h"
+#include "ui/favorites/frmFavEdit.h"
 
 namespace vitrel {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "controls/cSbClsWin.h"
+#include "core/controls/cSbClsWin.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/MemoryWindowSystem.h"
+#include "MemoryWindowSystem.h"
 
 namespace vitrel {
 namespace {

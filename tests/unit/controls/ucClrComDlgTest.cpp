@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "controls/ucClrComDlg.h"
+#include "core/controls/ucClrComDlg.h"
 
 #include <gtest/gtest.h>
 

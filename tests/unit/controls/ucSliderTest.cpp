@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "controls/ucSlider.h"
+#include "core/controls/ucSlider.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/MemoryTrackbar.h"
+#include "MemoryTrackbar.h"
 
 namespace vitrel {
 namespace {

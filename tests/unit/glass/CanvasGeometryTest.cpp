@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "glass/CanvasGeometry.h"
+#include "core/glass/CanvasGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "input/modTxtBoxUtl.h"
+#include "core/input/modTxtBoxUtl.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "FakeForm.h"
-#include "input/KeyCodes.h"
+#include "core/input/KeyCodes.h"
 
 namespace vitrel::modTxtBoxUtl {
 namespace {
@@ -65,29 +65,6 @@ TEST(FilterKeyAsciiTest, ChannelBoxPassesDigitsEditingKeysAndDigitPastes) {
     }
     for (const std::u16string clipboard : {u"12 8", u"-5", u""}) {
         EXPECT_EQ(filter(22, clipboard), 0) << testing::PrintToString(clipboard);
-    }
-}
-
-TEST(TabOrderTableTest, SortsTheGivenRowsWholeAndFindsEveryKey) {
-    fakes::FakeEnvironment env;
-    for (int round = 0; round < 200; ++round) {
-        TabOrderTable table;  // every other round has few keys, so that equal keys occur as well
-        for (std::int16_t i = 0; i <= round % 40; ++i) {
-            table.push_back({i, static_cast<std::int16_t>(env.Rnd() * (round % 2 ? 4 : 41) - 20)});
-        }
-        table.push_back({-1, -99});  // outside the sorted range, so it stays put
-        TabOrderTable sorted = table;
-        SortTabOrderTable(env, sorted, 0, static_cast<int>(table.size()) - 2);
-        ASSERT_TRUE(std::is_permutation(sorted.begin(), sorted.end(), table.begin()));
-        ASSERT_EQ(sorted.back(), table.back());
-        sorted.pop_back();
-        ASSERT_TRUE(std::is_sorted(sorted.begin(), sorted.end(),
-                                   [](const auto& a, const auto& b) { return a[1] < b[1]; }));
-        for (const auto& [index, key] : sorted) {
-            const int row = FindTabIndexRow(sorted, key);
-            ASSERT_TRUE(row >= 0 && sorted[row][1] == key) << key;
-        }
-        EXPECT_TRUE(FindTabIndexRow(sorted, -21) == -1 && FindTabIndexRow(sorted, 21) == -1);
     }
 }
 

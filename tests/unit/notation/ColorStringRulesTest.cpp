@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "notation/ColorStringRules.h"
+#include "core/notation/ColorStringRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
-#include "notation/modVitrel.h"
+#include "core/notation/modVitrel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#pragma once
+
+#include "qt/IWindowFrame.h"
+
+namespace vitrel {
+
+/// Frames as the X server sees them: the window's ancestor just below the root window. Qt's
+/// own frame margins are learnt asynchronously and can still be zero right after the window
+/// is mapped, so they are not relied on. Elsewhere (no X11) Qt's frame geometry is used.
+class QtWindowFrame : public IWindowFrame {
+public:
+    [[nodiscard]] QRect FrameGeometry(const QWidget& window) const override;
+    [[nodiscard]] bool IsFramed(const QWidget& window) const override;
+    [[nodiscard]] QMargins FrameMargins(QWidget& window) const override;
+    void MoveFrame(QWidget& window, QPoint topLeft) override;
+};
+
+}  // namespace vitrel

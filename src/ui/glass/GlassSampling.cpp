@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Vitrel developers
+#include "ui/glass/GlassSampling.h"
+
+#include <QWidget>
+
+#include "core/glass/GlassGeometry.h"
+#include "qt/IScreenGrabber.h"
+
+namespace vitrel::modVitrel {
+
+using GlassGeometry::Side;
+
+QRegion GlassHoleRegion(const QWidget& window, const QWidget& glass) {
+    const QRect hole(glass.mapTo(&window, glass.contentsRect().topLeft()), QSize(Side, Side));
+    return QRegion(window.rect()).subtracted(hole);
+}
+
+void CutGlassHole(QWidget& window, const QWidget& glass) {
+    window.setMask(GlassHoleRegion(window, glass));
+}
+
+void FillGlassHole(QWidget& window) {
+    window.clearMask();
+}
+
+QImage GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass) {
+    QImage picture(Side, Side, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QWidget& window = *glass.window();
+    const std::optional<QPoint> origin = screens.DeviceOrigin(window);
+    if (!origin) {
+        return picture;
+    }
+    // The window's own coordinates scale to device pixels exactly: only its position on the
+    // desktop is rounded in device-independent pixels, and that comes from the device.
+    const double scale = window.devicePixelRatioF();
+    const QPoint inner = glass.mapTo(&window, glass.contentsRect().topLeft());
+    std::vector<GlassGeometry::Rect> rects;
+    for (const QRect& screen : screens.Screens()) {
+        rects.push_back({screen.x(), screen.y(), screen.width(), screen.height()});
+    }
+    const GlassGeometry::Plan plan = GlassGeometry::PlanSnapshot(
+        origin->x() + inner.x() * scale, origin->y() + inner.y() * scale, scale, rects);
+    std::vector<QImage> grabbed;
+    for (const GlassGeometry::Part& part : plan.parts) {
+        const QRect area(part.area.x, part.area.y, part.area.width, part.area.height);
+        QImage pixels = screens.Grab(part.screen, area);
+        grabbed.push_back(
+            pixels.size() == area.size() ? pixels.convertToFormat(QImage::Format_RGB32) : QImage());
+    }
+    for (int y = 0; y < Side; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < Side; ++x) {
+            const GlassGeometry::Source& source =
+                plan.sources[static_cast<std::size_t>(y * Side + x)];
+            if (source.part < 0) {
+                continue;
+            }
+            const QImage& from = grabbed[static_cast<std::size_t>(source.part)];
+            if (!from.isNull()) {
+                line[x] = reinterpret_cast<const QRgb*>(from.constScanLine(source.y))[source.x];
+            }
+        }
+    }
+    return picture;
+}
+
+}  // namespace vitrel::modVitrel
