@@ -205,12 +205,6 @@ public:
     QStringList wrapper;                   // runs the program, as `setpriv ...` does
     QString program = VITREL_BINARY;       // a copy elsewhere has its own program folder
     [[nodiscard]] QString Folder() const { return m_dir.path(); }
-    /// Waits for the end; a failure unless the program ended by itself with status 0.
-    void ExpectCleanExit() {
-        ASSERT_TRUE(m_process.waitForFinished(10000)) << "vitrel still runs";
-        EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit) << "crashed or killed";
-        EXPECT_EQ(m_process.exitCode(), 0);
-    }
 
     /// The visible top-level windows: the main window, an open menu, dialogs.
     [[nodiscard]] QStringList WindowIds() const {

@@ -22,15 +22,18 @@ const auto kRowName = [](const auto& info) { return std::string(info.param.name)
 QPoint BottomRightCorner(QSize frame) {
     return {kScreen.width() - frame.width(), kScreen.height() - frame.height()};
 }
-QPoint StoredTopPlacedLeft(QSize frame) {  // TOP 300 twips, LEFT where openbox places it
-    return {Centred(frame).x(), 300 / kTwipsPerPixel};
+QPoint TopPlacedLeft(QSize frame) {  // TOP -100 twips: 0; LEFT where openbox places it
+    return {Centred(frame).x(), 0};
+}
+QPoint LeftPlacedTop(QSize frame) {
+    return {0, Centred(frame).y()};
 }
 
 struct RunRow {
     const char* name;
     const char* stored;
     QPoint (*origin)(QSize frame);
-    const char* closeKeys;
+    void (*close)(Vitrel& vitrel);
     Settings storedBack;  // and the frame's position
 };
 
@@ -51,61 +54,35 @@ TEST_P(StartAndClose, PlacesTheFrameShowsTheColourAndStoresTheSettings) {
         Screenshot().copy(frame).save(VITREL_E2E_SHOTS_DIR "/main-window.png");
     }
 
-    Key(row.closeKeys);
-    vitrel.ExpectCleanExit();
+    row.close(vitrel);
+    ASSERT_EQ(vitrel.WaitForExit(), 0) << "crashed, killed or still running";
     Settings expected = row.storedBack;
     expected["TOP"] = std::to_string(frame.top() * kTwipsPerPixel);
     expected["LEFT"] = std::to_string(frame.left() * kTwipsPerPixel);
     EXPECT_EQ(vitrel.ReadSettings(), expected);
 }
 
+const Settings kFirstRun = Stored(0, 0, 0, "100001", 1);
+
 INSTANTIATE_TEST_SUITE_P(
     , StartAndClose,
     ::testing::Values(
         // The window stays where openbox places a new one.
-        RunRow{"FirstRunClosedWithAltF4", "", Centred, "alt+F4", Stored(0, 0, 0, "100001", 1)},
+        RunRow{"FirstRunClosedWithAltF4", "", Centred, [](Vitrel&) { Key("alt+F4"); }, kFirstRun},
         RunRow{"ClampedToTheBottomRightCorner",
                "R=300 G=128 B=-5 TOP=999999 LEFT=999999 OP1=False OP2=True OP4=True "
                "OP6=False CCK=0",
-               BottomRightCorner, "ctrl+q", Stored(255, 128, 0, "010100", 0)},
-        RunRow{"TopWithoutLeft", "TOP=300", StoredTopPlacedLeft, "ctrl+q",
-               Stored(0, 0, 0, "100001", 1)}),
-    kRowName);
-
-struct CloseRow {
-    const char* name;
-    void (*close)(Vitrel& vitrel);
-};
-
-class Close : public ::testing::TestWithParam<CloseRow> {};
-
-TEST_P(Close, StoresTheCommittedColourThePositionAndTheOptions) {
-    Vitrel vitrel("R=10 G=20 B=30 OP1=False OP2=True OP5=True OP6=False CCK=0");
-    vitrel.Start();
-    Type("77\t");  // leaving the red box commits what was typed into it
-    const QColor committed(77, 20, 30);
-    ASSERT_EQ(vitrel.WaitForPixel(kPreview, committed), Name(committed));
-    const QRect frame = vitrel.Frame();
-
-    GetParam().close(vitrel);
-    vitrel.ExpectCleanExit();
-    EXPECT_EQ(vitrel.ReadSettings(), Stored(77, 20, 30, "010010", 0, frame));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    , Close,
-    ::testing::Values(CloseRow{"CtrlQ", [](Vitrel&) { Key("ctrl+q"); }},
-                      CloseRow{"FileMenuExit",
-                               [](Vitrel& vitrel) {
-                                   Key("alt+f");
-                                   // The item's access key works once the menu is open.
-                                   WaitUntil([&] { return vitrel.WindowIds().size() > 1; });
-                                   Key("q");
-                               }},
-                      CloseRow{"CloseButton", [](Vitrel& vitrel) { vitrel.Click(kCloseButton); }},
-                      CloseRow{"SIGTERM", [](Vitrel& vitrel) { vitrel.Signal(SIGTERM); }},
-                      CloseRow{"SIGINT", [](Vitrel& vitrel) { vitrel.Signal(SIGINT); }},
-                      CloseRow{"SIGHUP", [](Vitrel& vitrel) { vitrel.Signal(SIGHUP); }}),
+               BottomRightCorner, [](Vitrel&) { Key("ctrl+q"); }, Stored(255, 128, 0, "010100", 0)},
+        RunRow{"TopWithoutLeft", "TOP=-100", TopPlacedLeft, [](Vitrel&) { Key("ctrl+q"); },
+               kFirstRun},
+        RunRow{"LeftWithoutTop", "LEFT=-100", LeftPlacedTop,
+               [](Vitrel& vitrel) { vitrel.Click(kCloseButton); }, kFirstRun},
+        RunRow{"SIGTERM", "R=1", Centred, [](Vitrel& vitrel) { vitrel.Signal(SIGTERM); },
+               Stored(1, 0, 0, "100001", 1)},
+        RunRow{"SIGINT", "R=1", Centred, [](Vitrel& vitrel) { vitrel.Signal(SIGINT); },
+               Stored(1, 0, 0, "100001", 1)},
+        RunRow{"SIGHUP", "R=1", Centred, [](Vitrel& vitrel) { vitrel.Signal(SIGHUP); },
+               Stored(1, 0, 0, "100001", 1)}),
     kRowName);
 
 struct NoDisplayRow {

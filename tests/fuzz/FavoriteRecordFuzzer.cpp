@@ -11,11 +11,7 @@
 #include "Check.h"
 #include "core/favorites/FavoriteRecord.h"
 
-namespace {
-
 using vitrel::fuzz::Check;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto bytes = std::as_bytes(std::span(data, size));

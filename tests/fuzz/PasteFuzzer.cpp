@@ -7,26 +7,19 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "Check.h"
 #include "core/notation/ColorStringRules.h"
 #include "core/notation/modVitrel.h"
 
 namespace {
 
 using namespace vitrel::ColorStringRules;
+using vitrel::fuzz::Check;
 using vitrel::modVitrel::ColorNameToHex;
 using vitrel::modVitrel::HexToColorName;
 constexpr auto npos = std::u16string::npos;
-
-void Check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 }  // namespace
 

@@ -61,18 +61,13 @@ public:
     std::string flushError;  // what the next Flush reports
 };
 
-/// A screen of a chosen size at 96 DPI unless told otherwise.
+/// A screen of 1024 × 768 pixels at 96 DPI.
 class FakeScreen : public IScreen {
 public:
-    [[nodiscard]] std::int16_t TwipsPerPixelX() const override { return tppX; }
-    [[nodiscard]] std::int16_t TwipsPerPixelY() const override { return tppY; }
-    [[nodiscard]] std::int32_t WidthTwips() const override { return widthPixels * tppX; }
-    [[nodiscard]] std::int32_t HeightTwips() const override { return heightPixels * tppY; }
-
-    std::int16_t tppX = 15;
-    std::int16_t tppY = 15;
-    int widthPixels = 1024;
-    int heightPixels = 768;
+    [[nodiscard]] std::int16_t TwipsPerPixelX() const override { return 15; }
+    [[nodiscard]] std::int16_t TwipsPerPixelY() const override { return 15; }
+    [[nodiscard]] std::int32_t WidthTwips() const override { return 1024 * 15; }
+    [[nodiscard]] std::int32_t HeightTwips() const override { return 768 * 15; }
 };
 
 class CountingBeep : public IBeep {
@@ -81,15 +76,14 @@ public:
     int count = 0;
 };
 
-/// Answers every message box with a prepared result and remembers what it was shown.
+/// Answers every message box with OK and remembers what it was shown.
 class ScriptedMessageBox : public IMessageBox {
 public:
     Result Show(const std::u16string& text, const std::u16string& title, Buttons /*buttons*/,
                 Icon /*icon*/) override {
         shown.emplace_back(text, title);
-        return answer;
+        return Result::Ok;
     }
-    Result answer = Result::Ok;
     std::vector<std::pair<std::u16string, std::u16string>> shown;
 };
 

@@ -108,38 +108,6 @@ TEST_F(frmMainTest, StoredColourAndOptionsAreClampedAndCoupled) {
     EXPECT_EQ(Options(), "010010 0");
 }
 
-struct PlacementCase {
-    const char* top;  // nullptr: not stored
-    const char* left;
-    QPoint (*expected)(QSize frame);  // on a 1024 x 768 screen, the window first at 40, 50
-};
-
-class StoredPosition : public frmMainTest, public ::testing::WithParamInterface<PlacementCase> {};
-
-TEST_P(StoredPosition, IsKeptOnTheScreenAndLeavesAnAxisNotStoredAlone) {
-    const PlacementCase& row = GetParam();
-    for (const auto& [key, value] : {std::pair{"TOP", row.top}, {"LEFT", row.left}}) {
-        if (value != nullptr) {
-            m_fakes.settings.Set(key, value);
-        }
-    }
-    m_form = std::make_unique<frmMain>(m_fakes.services, m_input);
-    m_form->move(40, 50);
-    m_form->Form_Load();
-    m_form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
-    const QRect frame = m_form->frameGeometry();
-    EXPECT_EQ(frame.topLeft(), row.expected(frame.size()));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Restore, StoredPosition,
-    ::testing::Values(
-        PlacementCase{"-100", "999999", [](QSize f) { return QPoint(1024 - f.width(), 0); }},
-        PlacementCase{"100000", "1500", [](QSize f) { return QPoint(100, 768 - f.height()); }},
-        PlacementCase{"3000", nullptr, [](QSize) { return QPoint(40, 200); }},
-        PlacementCase{nullptr, "3000", [](QSize) { return QPoint(200, 50); }}));
-
 TEST_F(frmMainTest, ClosingStoresEverySettingInOrderOnce) {
     frmMain& form = Start();
     int ended = 0;
@@ -180,7 +148,7 @@ TEST_F(frmMainTest, ASettingsFileThatCannotBeWrittenIsReportedToWhoeverClosed) {
     }
 }
 
-TEST_F(frmMainTest, TypingClampsAndSelectsButCommitsOnlyOnFocusLoss) {
+TEST_F(frmMainTest, ChannelBoxesTakeDigitsOfEitherWidthClampAndCommitOnlyOnFocusLoss) {
     frmMain& form = Start();
     QTest::keyClicks(form.txtR, "3a -.0");  // only digits reach the box
     EXPECT_EQ(form.txtR->text(), "30");
@@ -188,32 +156,20 @@ TEST_F(frmMainTest, TypingClampsAndSelectsButCommitsOnlyOnFocusLoss) {
     EXPECT_EQ(form.txtR->text(), "255");
     EXPECT_EQ(form.txtR->selectedText(), "255");
     EXPECT_EQ(form.Slider1->Value(), 0);
-    form.txtG->setFocus(Qt::TabFocusReason);
+    form.txtB->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(form.Slider1->Value(), 255);
     EXPECT_EQ(form.PreviewColor(), 0x0000FFU);
-}
-
-TEST_F(frmMainTest, FullWidthDigitsAreFoldedAndLeadingZerosStayAfterCommit) {
-    frmMain& form = Start();
-    form.txtB->setFocus(Qt::TabFocusReason);
     for (const char* digit : {"０", "７"}) {
         QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(digit));
         QApplication::sendEvent(form.txtB, &key);
     }
-    EXPECT_EQ(form.txtB->text(), "07");
-    form.txtR->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Channels(), "0 0 7 / 0 0 07");
+    form.txtG->setFocus(Qt::TabFocusReason);
     form.txtG->setText(QString::fromUtf8("３００"));
     EXPECT_EQ(form.txtG->text(), "255");
-}
-
-TEST_F(frmMainTest, EmptyBoxGivesBackTheSliderValueOnFocusLoss) {
-    frmMain& form = Start();
-    form.SetCurrentColor(12, 34, 56);
-    form.txtG->setFocus(Qt::TabFocusReason);
-    form.txtG->setText(QString());
+    form.txtR->setFocus(Qt::TabFocusReason);
+    form.txtR->setText(QString());  // empty: the slider's value comes back
     form.txtB->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Channels(), "12 34 56 / 12 34 56");
+    EXPECT_EQ(Channels(), "255 255 7 / 255 255 07");  // a typed leading zero stays
 }
 
 TEST_F(frmMainTest, KeysMoveTheFocusAlongTheTabOrder) {
@@ -238,6 +194,10 @@ TEST_F(frmMainTest, KeysMoveTheFocusAlongTheTabOrder) {
     EXPECT_EQ(Focus(), form.Option2);
     QTest::keyClick(form.Option2, Qt::Key_Tab);
     EXPECT_EQ(Focus(), form.Option6);
+    form.pctCvs->setFocus(Qt::TabFocusReason);  // pictures pass the focus on
+    EXPECT_EQ(Focus(), form.txtR);
+    QTest::mouseClick(form.pctPlt, Qt::LeftButton);
+    EXPECT_EQ(Focus(), form.Command1);
 }
 
 TEST_F(frmMainTest, EnterAndSpaceClickTheFocusedButton) {
@@ -249,18 +209,6 @@ TEST_F(frmMainTest, EnterAndSpaceClickTheFocusedButton) {
     QTest::keyClick(form.btnCpy, Qt::Key_Space);
     EXPECT_EQ(clicks.count(), 3);
     EXPECT_EQ(m_fakes.clipboard.writes, 3);
-}
-
-TEST_F(frmMainTest, SetCurrentColorSetsEveryMirrorAndRaisesNoSliderEvent) {
-    frmMain& form = Start();
-    int scrolls = 0;
-    for (ucSlider* slider : {form.Slider1, form.Slider2, form.Slider3}) {
-        slider->Scroll = [&scrolls] { ++scrolls; };
-    }
-    form.SetCurrentColor(255, 128, 0);
-    EXPECT_EQ(Channels(), "255 128 0 / 255 128 0");
-    EXPECT_EQ(form.PreviewColor(), 0x000080FFU);
-    EXPECT_EQ(scrolls, 0);
 }
 
 /// The trackbar of a channel slider, as the user sees it.
@@ -299,25 +247,6 @@ TEST_F(frmMainTest, ArrowAndPageKeysMoveAFocusedSliderThroughItsScroll) {
     EXPECT_EQ(Channels(), "1 8 3 / 1 8 3");
     QTest::keyClick(track, Qt::Key_PageUp);  // a large change of 5
     EXPECT_EQ(Channels(), "1 3 3 / 1 3 3");
-}
-
-TEST_F(frmMainTest, ADisabledSliderEndsItsSubscriptionsAndRaisesNothing) {
-    frmMain& form = Start();
-    int scrolls = 0;
-    form.Slider1->Scroll = [&scrolls] { ++scrolls; };
-    form.Slider1->SetEnabled(false);
-    form.Slider1->KeyDown = [&scrolls](std::int16_t&, std::int16_t&) { ++scrolls; };
-    SendMessageA(form.Slider1->hWnd(), WM_HSCROLL, TB_ENDTRACK, 0);  // the teardown's message
-    QTest::keyClick(TrackOf(form.Slider1), Qt::Key_Right);
-    EXPECT_EQ(scrolls, 0);
-}
-
-TEST_F(frmMainTest, PicturesPassTheFocusOn) {
-    frmMain& form = Start();
-    form.pctCvs->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(Focus(), form.txtR);
-    QTest::mouseClick(form.pctPlt, Qt::LeftButton);
-    EXPECT_EQ(Focus(), form.Command1);
 }
 
 TEST_F(frmMainTest, FirstUpperAndTheNameBoxStayCoupled) {

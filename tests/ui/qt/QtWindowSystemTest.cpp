@@ -61,12 +61,7 @@ LRESULT ParentProcedure(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return QtWindowSystem::OwnProcedure(hWnd, uMsg, wParam, lParam);
 }
 
-struct Seen {
-    UINT uMsg;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool operator==(const Seen&) const = default;
-};
+using Seen = std::tuple<UINT, WPARAM, LPARAM>;
 std::vector<Seen> g_seen;
 
 LRESULT Recorder(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
