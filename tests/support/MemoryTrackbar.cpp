@@ -80,10 +80,6 @@ LRESULT MemoryTrackbar::Procedure(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     switch (uMsg) {
         case TBM_GETPOS:
             return state->pos;
-        case TBM_GETRANGEMIN:
-            return state->min;
-        case TBM_GETRANGEMAX:
-            return state->max;
         case TBM_SETPOS:
             state->pos = Clamp(Low32(lParam), *state);
             return 0;
@@ -103,47 +99,12 @@ LRESULT MemoryTrackbar::Procedure(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
             return 0;
         case TBM_GETSELSTART:
             return state->selStart;
-        case TBM_GETSELEND:
-            return state->selEnd;
         case TBM_CLEARSEL:
             state->selStart = 0;
             state->selEnd = 0;
             return 0;
-        case TBM_GETNUMTICS: {
-            const MemoryWindowSystem::Window* window = g_trackbars->m_system.Find(hWnd);
-            if ((window->style & TBS_NOTICKS) != 0 || state->ticFreq <= 0) {
-                return 0;
-            }
-            // The two ends, and a tick every ticFreq between them.
-            const std::int64_t range = std::int64_t{state->max} - state->min;
-            std::int64_t inner = range / state->ticFreq;
-            if (inner > 0 && range % state->ticFreq == 0) {
-                --inner;
-            }
-            return static_cast<LRESULT>(std::max<std::int64_t>(inner, 0) + 2);
-        }
-        case TBM_SETTICFREQ:
-            state->ticFreq = static_cast<std::int32_t>(wParam);
-            return 0;
-        case TBM_SETPAGESIZE:
-            return previous(state->pageSize, Low32(lParam));
-        case TBM_GETPAGESIZE:
-            return state->pageSize;
         case TBM_SETLINESIZE:
             return previous(state->lineSize, Low32(lParam));
-        case TBM_GETLINESIZE:
-            return state->lineSize;
-        case TBM_GETTOOLTIPS: {
-            const MemoryWindowSystem::Window* window = g_trackbars->m_system.Find(hWnd);
-            if ((window->style & TBS_TOOLTIPS) == 0) {
-                return 0;
-            }
-            if (!g_trackbars->m_system.IsWindow(state->tooltips)) {
-                state->tooltips = g_trackbars->m_system.CreateWindowExA(0, TOOLTIPS_CLASS, "", 0, 0,
-                                                                        0, 0, 0, 0, 0, 0);
-            }
-            return static_cast<LRESULT>(state->tooltips);
-        }
         case TBM_SETTIPSIDE:
             return std::exchange(state->tipSide, static_cast<int>(wParam));
         case WM_KEYDOWN:
@@ -155,26 +116,6 @@ LRESULT MemoryTrackbar::Procedure(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
                 case VK_RIGHT:
                 case VK_DOWN:
                     g_trackbars->Step(hWnd, *state, state->lineSize, TB_LINEDOWN);
-                    return 0;
-                case VK_PRIOR:
-                    g_trackbars->Step(hWnd, *state, -std::int64_t{state->pageSize}, TB_PAGEUP);
-                    return 0;
-                case VK_NEXT:
-                    g_trackbars->Step(hWnd, *state, state->pageSize, TB_PAGEDOWN);
-                    return 0;
-                default:
-                    break;
-            }
-            break;
-        case WM_KEYUP:
-            switch (static_cast<int>(wParam)) {
-                case VK_LEFT:
-                case VK_UP:
-                case VK_RIGHT:
-                case VK_DOWN:
-                case VK_PRIOR:
-                case VK_NEXT:
-                    g_trackbars->Notify(hWnd, TB_ENDTRACK, 0);
                     return 0;
                 default:
                     break;

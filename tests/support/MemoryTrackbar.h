@@ -11,7 +11,8 @@
 
 namespace vitrel {
 
-/// The trackbar class for the in-memory window system: answers the TBM_* messages, moves by
+/// The trackbar class for the in-memory window system: answers the TBM_* messages the slider
+/// tests look at (ticks and tooltips are the real trackbar's tests'), moves by
 /// line and page on the arrow and page keys, and tells its parent of every move by
 /// WM_HSCROLL or WM_VSCROLL as the real control does. Messages it does not handle reach
 /// MemoryWindowSystem::OwnProcedure, which records them. One instance at a time is in force.
@@ -23,11 +24,8 @@ public:
         std::int32_t pos = 0;
         std::int32_t selStart = 0;
         std::int32_t selEnd = 0;
-        std::int32_t ticFreq = 1;
         std::int32_t lineSize = 1;
-        std::int32_t pageSize = 20;
         int tipSide = TBTS_TOP;
-        HWND tooltips = 0;
     };
 
     explicit MemoryTrackbar(MemoryWindowSystem& system);

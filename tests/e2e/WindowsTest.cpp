@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Copyright (c) 2026 The Vitrel developers
 //
-// The lens on a real X server: it stays above a window put over it, a snapshot reads the
-// square under the lens, and closing it with the window manager gives the main window its
-// hole back.
+// The program's other windows on a real X server: the add and colour dialogs open centred on
+// the main window's frame, all in Japanese; the lens stays above a window put over it, a
+// snapshot reads the square under the lens, and closing it with the window manager gives the
+// main window its hole back.
 #include "E2e.h"
 
 namespace vitrel::e2e {
@@ -12,6 +13,31 @@ namespace {
 constexpr QPoint kGlassMiddle{8 + 2 + 32, 8 + 2 + 32};
 constexpr QPoint kCanvasMiddle{8 + 2 + 32, 110 + 2 + 32};
 
+/// Opens a dialog with the keys, expects its frame centred on the main window's: its caption.
+QString ExpectCentredDialog(const Vitrel& vitrel, const QString& keys) {
+    Key(keys);
+    const QRect main = vitrel.Frame();
+    QString dialog;
+    QRect frame;
+    EXPECT_TRUE(WaitUntil([&] {  // twice the centres' distance: an odd pixel larger is centred
+        dialog = vitrel.OtherWindow();
+        frame = dialog.isEmpty() ? QRect() : FrameOf(dialog);
+        return (frame.topLeft() + frame.bottomRight() - main.topLeft() - main.bottomRight())
+                   .manhattanLength() <= 2;
+    })) << keys.toStdString()
+        << ": the frame is at " << frame.x() << ", " << frame.y();
+    return QString::fromUtf8(Tool({"xdotool", "getwindowname", dialog})).trimmed();
+}
+
+TEST(Dialogs, OpenCentredOnTheMainWindowsFrame) {
+    Vitrel vitrel("TOP=3000 LEFT=4500");
+    vitrel.Start();
+    ExpectCentredDialog(vitrel, "ctrl+a");
+    Key("Escape");
+    ASSERT_TRUE(WaitUntil([&] { return vitrel.WindowIds().size() == 1; }));
+    EXPECT_EQ(ExpectCentredDialog(vitrel, "alt+d").toStdString(), "色を選択");  // Qt's, in Japanese
+}
+
 TEST(Lens, StaysOnTopReadsTheSquareUnderItAndGivesTheHoleBack) {
     const QColor desktop(32, 128, 160);
     Tool({"xsetroot", "-solid", desktop.name()});
@@ -19,11 +45,7 @@ TEST(Lens, StaysOnTopReadsTheSquareUnderItAndGivesTheHoleBack) {
     vitrel.Start();
     Key("ctrl+l");
     QString lens;
-    ASSERT_TRUE(WaitUntil([&] {
-        const QStringList windows = vitrel.WindowIds();
-        lens = windows.size() == 2 ? windows.at(windows.at(0) == vitrel.WindowId() ? 1 : 0) : "";
-        return !lens.isEmpty();
-    })) << "no lens";
+    ASSERT_TRUE(WaitUntil([&] { return !(lens = vitrel.OtherWindow()).isEmpty(); })) << "no lens";
     EXPECT_NE(vitrel.Pixel(Screenshot(), kGlassMiddle).rgb(), desktop.rgb()) << "the hole stayed";
 
     // It starts over the main window's glass; the user takes it out over the desktop.
