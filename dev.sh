@@ -6,6 +6,7 @@
 #   ./dev.sh test   install what is missing, build, and run every test (unit, ui, e2e), then
 #                   again with the sanitizers
 #   ./dev.sh bench  install what is missing, build, and run the benchmarks
+#   ./dev.sh package  install what is missing, build, and make the Debian package in build/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -45,8 +46,12 @@ case "$command" in
             "$build_dir/tests/bench/vitrel_startup_bench" "${@:2}"
         xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$build_dir/tests/bench/vitrel_canvas_bench"
         ;;
+    package)
+        (cd "$build_dir" && cpack)
+        ls "$build_dir"/vitrel_*_amd64.deb
+        ;;
     *)
-        echo "usage: $0 run|test|bench" >&2
+        echo "usage: $0 run|test|bench|package" >&2
         exit 2
         ;;
 esac

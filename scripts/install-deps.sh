@@ -19,8 +19,11 @@ packages=(
     # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
     # manager, input, clipboard, screenshots, window geometry
     xvfb xauth openbox xdotool xclip imagemagick x11-utils x11-xserver-utils
-    # the installed desktop entry is checked
-    desktop-file-utils
+    # the Debian package: made by CPack (file and dpkg-shlibdeps find its dependencies) and
+    # checked with lintian and appstreamcli; its desktop entry with desktop-file-validate
+    file dpkg-dev lintian appstream desktop-file-utils
+    # the icon's sizes are drawn from its SVG (resources/draw-pictures.sh)
+    librsvg2-bin
 )
 
 missing=()

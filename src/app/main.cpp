@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/CommandLine.h"
 #include "app/QtServices.h"
 #include "qt/DisplayCheck.h"
 #include "qt/SingleInstance.h"
@@ -29,6 +30,23 @@ extern "C" const char* __lsan_default_suppressions() {
 #endif
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const vitrel::CommandLine commandLine = vitrel::CommandLine::Parse(arguments);
+    switch (commandLine.action) {
+        case vitrel::CommandLine::Action::Help:
+        case vitrel::CommandLine::Action::Version:
+            std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+            return 0;
+        case vitrel::CommandLine::Action::Error:
+            std::fprintf(stderr, "vitrel: %s See 'vitrel --help'.\n",
+                         commandLine.text.toLocal8Bit().constData());
+            return vitrel::CommandLine::UsageError;
+        case vitrel::CommandLine::Action::Run:
+            break;
+    }
     // A request to end that comes before the window exists waits for the signal watcher,
     // which ends the program through the window's ordinary shutdown.
     vitrel::UnixSignalWatcher::BlockSignals();

@@ -50,7 +50,9 @@ inline QByteArray Tool(const QStringList& command, const QByteArray& input = {},
         return tool.readAllStandardOutput();
     }
     if (required) {
-        throw std::runtime_error(command.join(u' ').toStdString() + " failed");
+        throw std::runtime_error(
+            command.join(u' ').toStdString() + " failed:\n" +
+            (tool.readAllStandardOutput() + tool.readAllStandardError()).toStdString());
     }
     return {};
 }

@@ -88,34 +88,49 @@ INSTANTIATE_TEST_SUITE_P(
 struct NoDisplayRow {
     const char* name;
     const char* display;  // nullptr: DISPLAY unset
+    QStringList arguments;
+    int exitCode;
+    const char* output;  // how standard output starts
+    int errorLines;
 };
 
 class NoDisplay : public ::testing::TestWithParam<NoDisplayRow> {};
 
-TEST_P(NoDisplay, EndsWithOneLineOnStandardErrorAndLeavesTheSettings) {
+TEST_P(NoDisplay, EndsAtOnceWithItsAnswerAndLeavesTheSettings) {
+    const NoDisplayRow& row = GetParam();
     Vitrel vitrel("R=42");
     QProcessEnvironment environment = vitrel.Environment();
     environment.remove("DISPLAY");
-    if (GetParam().display != nullptr) {
-        environment.insert("DISPLAY", GetParam().display);
+    if (row.display != nullptr) {
+        environment.insert("DISPLAY", row.display);
     }
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(VITREL_BINARY, {});
+    process.start(VITREL_BINARY, row.arguments);
     ASSERT_TRUE(process.waitForFinished(10000)) << "still running";
 
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "crashed";
-    EXPECT_NE(process.exitCode(), 0);
+    EXPECT_EQ(process.exitCode(), row.exitCode);
+    const QByteArray output = process.readAllStandardOutput();
+    EXPECT_TRUE(output.startsWith(row.output) && (output.isEmpty() || output.endsWith('\n')))
+        << output.data();
     const QByteArray error = process.readAllStandardError();
-    EXPECT_TRUE(error.count('\n') == 1 && error.endsWith('\n') && error.size() > 1) << error.data();
+    EXPECT_TRUE(error.count('\n') == row.errorLines && (error.isEmpty() || error.endsWith('\n')))
+        << error.data();
     EXPECT_EQ(vitrel.ReadSettings(), (Settings{{"R", "42"}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(, NoDisplay,
-                         ::testing::Values(NoDisplayRow{"Unset", nullptr},
-                                           // No X server listens on a display of that number.
-                                           NoDisplayRow{"Unreachable", ":65529"}),
-                         kRowName);
+INSTANTIATE_TEST_SUITE_P(
+    , NoDisplay,
+    ::testing::Values(NoDisplayRow{"Unset", nullptr, {}, 1, "", 1},
+                      // No X server listens on a display of that number.
+                      NoDisplayRow{"Unreachable", ":65529", {}, 1, "", 1},
+                      NoDisplayRow{
+                          "Version", nullptr, {"--version"}, 0, "vitrel " VITREL_VERSION "\n", 0},
+                      NoDisplayRow{"Help", nullptr, {"-h"}, 0, "Usage: vitrel [options]\n", 0},
+                      NoDisplayRow{"UnknownOption", ":65529", {"--colour=red"}, 2, "", 1},
+                      NoDisplayRow{"FileArgument", nullptr, {"red.txt"}, 2, "", 1}),
+    kRowName);
 
 }  // namespace
 }  // namespace vitrel::e2e
