@@ -19,6 +19,11 @@ packages=(
     # end-to-end tests and benchmarks: a real X server (xvfb-run needs xauth), a window
     # manager, input, clipboard, screenshots, window geometry
     xvfb xauth openbox xdotool xclip imagemagick x11-utils x11-xserver-utils
+    # a headless Wayland session for the end-to-end tests (tests/e2e/wayland-session.sh): sway
+    # with XWayland, a session bus, PipeWire, the desktop portal and its wlr and gtk backends,
+    # grim for screenshots; and Qt's Wayland plugin, to name it when it cannot start
+    sway swaybg xwayland dbus-daemon pipewire xdg-desktop-portal xdg-desktop-portal-wlr
+    xdg-desktop-portal-gtk grim qt6-wayland
     # the Debian package: made by CPack (file and dpkg-shlibdeps find its dependencies) and
     # checked with lintian and appstreamcli; its desktop entry with desktop-file-validate
     file dpkg-dev lintian appstream desktop-file-utils

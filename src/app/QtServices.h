@@ -4,15 +4,17 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "core/favorites/StdFileOperations.h"
 #include "qt/AppServices.h"
+#include "qt/IGlassSurface.h"
+#include "qt/IScreenGrabber.h"
 #include "qt/QtBeep.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtColorDialog.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtScreen.h"
-#include "qt/QtScreenGrabber.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtWindowFrame.h"
 #include "qt/QtWindowSystem.h"
@@ -37,7 +39,10 @@ struct QtServices {
     QtMessageBox messageBox;
     QtClipboard clipboard;
     QtWindowFrame windowFrame;
-    QtScreenGrabber screenGrabber;
+    /// The glass as a hole in the window's shape and the screen read from the X server, or,
+    /// in a Wayland session, a see-through part of the window and the screenshot portal.
+    std::unique_ptr<IGlassSurface> glassSurface;
+    std::unique_ptr<IScreenGrabber> screenGrabber;
     QtColorDialog colorDialog{windowFrame};
     StdFileOperations files;
     AppServices services;

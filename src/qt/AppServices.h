@@ -10,6 +10,7 @@ namespace vitrel {
 class IBeep;
 class IColorDialog;
 class IFileOperations;
+class IGlassSurface;
 class IClipboard;
 class IMessageBox;
 class IScreen;
@@ -25,6 +26,9 @@ struct AppServices {
     IMessageBox& messageBox;
     IClipboard& clipboard;
     IWindowFrame& windowFrame;
+    /// How the glass shows the desktop and how its picture is read: chosen once at start for
+    /// an X server or a Wayland session.
+    IGlassSurface& glassSurface;
     IScreenGrabber& screenGrabber;
     IColorDialog& colorDialog;
     IFileOperations& files;

@@ -16,8 +16,9 @@ void PreferX11();
 std::string Problem();
 
 /// While it lives (around the application object's construction), a display that cannot be
-/// opened ends the program with one line on standard error and exit status 1, and the
-/// toolkit's own platform messages are kept back. It reuses the toolkit's own connection
+/// opened or a platform plugin that is not installed ends the program with one line on
+/// standard error that names what was asked for, and exit status 1; the toolkit's own
+/// messages meanwhile are kept back. It reuses the toolkit's own connection
 /// attempt, so a display that works costs nothing extra.
 class Guard {
 public:

@@ -134,10 +134,10 @@ std::optional<QPoint> QtScreenGrabber::DeviceOrigin(const QWidget& window) const
     return corner + (offset * screen->devicePixelRatio()).toPoint();
 }
 
-QImage QtScreenGrabber::Grab(int screen, const QRect& area) const {
+Grabbed QtScreenGrabber::Grab(int screen, const QRect& area) const {
     if (xcb_connection_t* connection = X11Connection()) {
         // One root window holds every screen of the desktop at its device pixels.
-        return GrabRoot(connection, area);
+        return {GrabRoot(connection, area)};
     }
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screen < 0 || screen >= screens.size()) {
@@ -158,7 +158,7 @@ QImage QtScreenGrabber::Grab(int screen, const QRect& area) const {
     const QPoint grabbedAt = (QPointF(logical.topLeft()) * scale).toPoint();
     QImage picture = grabbed.copy(area.translated(-corner - grabbedAt));
     picture.setDevicePixelRatio(1.0);
-    return picture.size() == area.size() ? picture : QImage();
+    return {picture.size() == area.size() ? picture : QImage()};
 }
 
 }  // namespace vitrel

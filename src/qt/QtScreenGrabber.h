@@ -12,7 +12,7 @@ class QtScreenGrabber : public IScreenGrabber {
 public:
     [[nodiscard]] std::vector<QRect> Screens() const override;
     [[nodiscard]] std::optional<QPoint> DeviceOrigin(const QWidget& window) const override;
-    [[nodiscard]] QImage Grab(int screen, const QRect& area) const override;
+    [[nodiscard]] Grabbed Grab(int screen, const QRect& area) const override;
 };
 
 }  // namespace vitrel

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 #include <QColor>
 #include <QImage>
 #include <QProcess>
@@ -76,9 +77,12 @@ inline void Type(const QString& text) {
     Tool({"xdotool", "type", "--delay", "30", "--", text});
 }
 
+/// What the screen shows; in a Wayland session only the compositor can say.
 inline QImage Screenshot() {
-    return QImage::fromData(Tool({"import", "-window", "root", "png:-"}), "PNG")
-        .convertToFormat(QImage::Format_RGB32);
+    const QByteArray png = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+                               ? Tool({"grim", "-"})
+                               : Tool({"import", "-window", "root", "png:-"});
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
 /// The clipboard as another program reads it; empty when it has nothing in that format.
@@ -115,11 +119,11 @@ inline QPoint Centred(QSize frame) {
     return {(kScreen.width() - frame.width()) / 2, (kScreen.height() - frame.height()) / 2};
 }
 
-/// A top-level window in openbox's frame: the frame's rectangle, and the window's own in
-/// `window`.
+/// A top-level window in the window manager's frame (none under sway): the frame's rectangle,
+/// and the window's own in `window`.
 inline QRect FrameOf(const QString& id, QRect* window = nullptr) {
     const QRegularExpression pattern(R"(X: *(-?\d+).*?Y: *(-?\d+).*?Width: (\d+).*?Height: (\d+))"
-                                     R"(.*?Frame extents: (\d+), (\d+), (\d+), (\d+))",
+                                     R"((?:.*?Frame extents: (\d+), (\d+), (\d+), (\d+))?)",
                                      QRegularExpression::DotMatchesEverythingOption);
     const auto match = pattern.match(Tool({"xwininfo", "-id", id, "-stats", "-wm"}));
     const auto number = [&match](int i) { return match.captured(i).toInt(); };
@@ -186,7 +190,8 @@ public:
                                      std::to_string(m_process.exitCode()));
         }
         m_window = windows.front();
-        Tool({"xdotool", "windowactivate", "--sync", m_window});
+        // sway activates a new window itself, and offers no way to ask for it.
+        Tool({"xdotool", "windowactivate", "--sync", m_window}, {}, false);
         // Painted: an unpainted window is black, like a black preview.
         WaitUntil([this] { return Pixel(Screenshot(), kCloseButton) != Qt::black; });
     }
@@ -207,6 +212,16 @@ public:
     QStringList wrapper;                   // runs the program, as `setpriv ...` does
     QString program = VITREL_BINARY;       // a copy elsewhere has its own program folder
     [[nodiscard]] QString Folder() const { return m_dir.path(); }
+    /// Runs the program as the user nobody (when the tests run as root, which writes into
+    /// read-only files anyway), with its folders given to that user.
+    void AsAnotherUser() {
+        if (::geteuid() == 0) {
+            Tool({"sh", "-c",
+                  QString("chmod -R a+rwX %1 && chown -R nobody %1 && chmod 700 %1")
+                      .arg(m_dir.path())});
+            wrapper = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+        }
+    }
 
     /// The visible top-level windows: the main window, an open menu, dialogs.
     [[nodiscard]] QStringList WindowIds() const {

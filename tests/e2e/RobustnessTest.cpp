@@ -98,12 +98,7 @@ class UnwritableSettings : public ::testing::TestWithParam<UnwritableRow> {};
 TEST_P(UnwritableSettings, AreSaidOnStandardErrorInAMessageBoxAndInTheExitStatus) {
     Vitrel vitrel("R=5");
     const QString file = vitrel.SettingsPath();
-    if (::geteuid() == 0) {  // root writes a read-only file anyway: the program runs as nobody
-        Tool({"sh", "-c",
-              QString("chmod -R a+rwX %1 && chown nobody %1 && chmod 700 %1")
-                  .arg(file.section(u'/', 0, -4))});
-        vitrel.wrapper = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
-    }
+    vitrel.AsAnotherUser();
     Tool({"sh", "-c",
           QString::fromUtf8(GetParam().shell)
               .replace("%1", file)

@@ -90,8 +90,9 @@ struct NoDisplayRow {
     const char* display;  // nullptr: DISPLAY unset
     QStringList arguments;
     int exitCode;
-    const char* output;  // how standard output starts
-    int errorLines;
+    const char* output;              // how standard output starts
+    const char* error;               // what the one line on standard error names; nullptr: no line
+    const char* platform = nullptr;  // QT_QPA_PLATFORM
 };
 
 class NoDisplay : public ::testing::TestWithParam<NoDisplayRow> {};
@@ -104,6 +105,9 @@ TEST_P(NoDisplay, EndsAtOnceWithItsAnswerAndLeavesTheSettings) {
     if (row.display != nullptr) {
         environment.insert("DISPLAY", row.display);
     }
+    if (row.platform != nullptr) {
+        environment.insert("QT_QPA_PLATFORM", row.platform);
+    }
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(VITREL_BINARY, row.arguments);
@@ -115,21 +119,25 @@ TEST_P(NoDisplay, EndsAtOnceWithItsAnswerAndLeavesTheSettings) {
     EXPECT_TRUE(output.startsWith(row.output) && (output.isEmpty() || output.endsWith('\n')))
         << output.data();
     const QByteArray error = process.readAllStandardError();
-    EXPECT_TRUE(error.count('\n') == row.errorLines && (error.isEmpty() || error.endsWith('\n')))
+    EXPECT_TRUE(row.error == nullptr
+                    ? error.isEmpty()
+                    : error.count('\n') == 1 && error.endsWith('\n') && error.contains(row.error))
         << error.data();
     EXPECT_EQ(vitrel.ReadSettings(), (Settings{{"R", "42"}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     , NoDisplay,
-    ::testing::Values(NoDisplayRow{"Unset", nullptr, {}, 1, "", 1},
-                      // No X server listens on a display of that number.
-                      NoDisplayRow{"Unreachable", ":65529", {}, 1, "", 1},
-                      NoDisplayRow{
-                          "Version", nullptr, {"--version"}, 0, "vitrel " VITREL_VERSION "\n", 0},
-                      NoDisplayRow{"Help", nullptr, {"-h"}, 0, "Usage: vitrel [options]\n", 0},
-                      NoDisplayRow{"UnknownOption", ":65529", {"--colour=red"}, 2, "", 1},
-                      NoDisplayRow{"FileArgument", nullptr, {"red.txt"}, 2, "", 1}),
+    ::testing::Values(
+        NoDisplayRow{"Unset", nullptr, {}, 1, "", "DISPLAY is not set"},
+        // No X server listens on a display of that number.
+        NoDisplayRow{"Unreachable", ":65529", {}, 1, "", "X11 display \":65529\""},
+        NoDisplayRow{"NoSuchPlugin", ":65529", {}, 1, "", "plugin \"nosuch\"", "nosuch"},
+        NoDisplayRow{"WaylandUnreachable", nullptr, {}, 1, "", "Wayland display", "wayland"},
+        NoDisplayRow{"Version", nullptr, {"--version"}, 0, "vitrel " VITREL_VERSION "\n", nullptr},
+        NoDisplayRow{"Help", nullptr, {"-h"}, 0, "Usage: vitrel [options]\n", nullptr},
+        NoDisplayRow{"UnknownOption", ":65529", {"--colour=red"}, 2, "", "'colour'"},
+        NoDisplayRow{"FileArgument", nullptr, {"red.txt"}, 2, "", "'red.txt'"}),
     kRowName);
 
 }  // namespace

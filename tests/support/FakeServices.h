@@ -19,6 +19,7 @@
 #include "qt/IClipboard.h"
 #include "qt/IScreenGrabber.h"
 #include "qt/IWindowFrame.h"
+#include "qt/ShapedGlass.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -141,11 +142,15 @@ public:
     [[nodiscard]] std::optional<QPoint> DeviceOrigin(const QWidget& window) const override {
         return (QPointF(window.mapToGlobal(QPoint(0, 0))) * window.devicePixelRatioF()).toPoint();
     }
-    [[nodiscard]] QImage Grab(int index, const QRect& area) const override {
+    [[nodiscard]] Grabbed Grab(int index, const QRect& area) const override {
         const Screen& screen = screens.at(static_cast<std::size_t>(index));
-        return screen.pixels.copy(area.translated(-screen.device.topLeft()));
+        if (failure != GrabFailure::None) {
+            return {{}, failure};
+        }
+        return {screen.pixels.copy(area.translated(-screen.device.topLeft()))};
     }
     std::vector<Screen> screens;
+    GrabFailure failure = GrabFailure::None;  // the desktop's answer to every grab
 };
 
 /// A colour dialog the test answers: the colour it confirms, or a cancel.
@@ -172,6 +177,7 @@ struct FakeServices {
     ScriptedMessageBox messageBox;
     FakeClipboard clipboard;
     QtOwnWindowFrame windowFrame;
+    ShapedGlass glassSurface;
     FakeScreenGrabber screenGrabber;
     ScriptedColorDialog colorDialog;
     StdFileOperations files;
@@ -183,6 +189,7 @@ struct FakeServices {
         messageBox,
         clipboard,
         windowFrame,
+        glassSurface,
         screenGrabber,
         colorDialog,
         files,

@@ -4,14 +4,15 @@
 
 #include <QEvent>
 #include <QWidget>
-#include <QWindow>
 
+#include "qt/IGlassSurface.h"
 #include "ui/glass/GlassSampling.h"
 
 namespace vitrel {
 
-GlassHole::GlassHole(QWidget& window, QWidget& glass)
-    : QObject(&window), m_window(window), m_glass(glass) {
+GlassHole::GlassHole(QWidget& window, QWidget& glass, IGlassSurface& surface)
+    : QObject(&window), m_window(window), m_glass(glass), m_surface(surface) {
+    m_surface.Prepare(window);
     // The glass's place in the window is the sum of its own place and its ancestors'.
     for (QWidget* widget = &glass; widget != nullptr; widget = widget->parentWidget()) {
         widget->installEventFilter(this);
@@ -23,12 +24,13 @@ GlassHole::GlassHole(QWidget& window, QWidget& glass)
 
 void GlassHole::Cut() {
     m_cut = true;
-    modVitrel::CutGlassHole(m_window, m_glass);
+    Follow(true);
 }
 
 void GlassHole::Fill() {
     m_cut = false;
-    modVitrel::FillGlassHole(m_window);
+    m_area = QRect();
+    m_surface.SetSeeThrough(m_glass, m_area);
 }
 
 bool GlassHole::eventFilter(QObject* watched, QEvent* event) {
@@ -36,15 +38,10 @@ bool GlassHole::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::Move:
             case QEvent::Resize:
-                Follow();
+                Follow(false);
                 break;
             case QEvent::ScreenChangeInternal:
-                if (watched == &m_window && m_window.windowHandle() != nullptr) {
-                    // The same hole, in the device pixels of the new scale: the widget would
-                    // keep the shape it has, which is the old scale's.
-                    Follow();
-                    m_window.windowHandle()->setMask(m_window.mask());
-                }
+                Follow(watched == &m_window);
                 break;
             default:
                 break;
@@ -53,9 +50,11 @@ bool GlassHole::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void GlassHole::Follow() {
-    if (modVitrel::GlassHoleRegion(m_window, m_glass) != m_window.mask()) {
-        modVitrel::CutGlassHole(m_window, m_glass);
+void GlassHole::Follow(bool always) {
+    const QRect area = modVitrel::GlassArea(m_window, m_glass);
+    if (always || area != m_area) {
+        m_area = area;
+        m_surface.SetSeeThrough(m_glass, QRect(m_glass.contentsRect().topLeft(), area.size()));
     }
 }
 

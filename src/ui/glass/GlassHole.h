@@ -3,37 +3,42 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 class QWidget;
 
 namespace vitrel {
 
-/// Keeps a window's glass hole exactly over the glass's inner square. The hole is cut in the
-/// window's own coordinates, so it moves with the window; but anything that moves the glass
-/// inside the window (the menu bar laid out when the window is first shown or again later, a
-/// font change), resizes the window, or takes it to a screen with another scale factor makes a
-/// hole cut before it stand in the wrong place. The window's layout is only final once it is
-/// shown, and a new scale needs the same hole in other device pixels: each such change cuts
-/// the hole again.
+class IGlassSurface;
+
+/// Keeps the desktop showing through a window's glass, exactly over the glass's inner square.
+/// The see-through area is set in the window's own coordinates, so it moves with the window;
+/// but anything that moves the glass inside the window (the menu bar laid out when the window
+/// is first shown or again later, a font change), resizes the window, or takes it to a screen
+/// with another scale factor makes an area set before it stand in the wrong place. The
+/// window's layout is only final once it is shown, and a new scale needs the same area in
+/// other device pixels: each such change sets the area again.
 class GlassHole : public QObject {
 public:
-    /// Both belong to the window, which owns this keeper.
-    GlassHole(QWidget& window, QWidget& glass);
+    /// Both belong to the window, which owns this keeper; made before the window is shown.
+    GlassHole(QWidget& window, QWidget& glass, IGlassSurface& surface);
 
-    /// Cuts the hole and keeps it over the glass from now on.
+    /// Opens the glass and keeps it over the glass box from now on.
     void Cut();
-    /// Gives the window its whole shape back; the glass is no longer followed.
+    /// Makes the window whole again; the glass is no longer followed.
     void Fill();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Follow();
+    void Follow(bool always);
 
     QWidget& m_window;
     QWidget& m_glass;
+    IGlassSurface& m_surface;
     bool m_cut = false;
+    QRect m_area;
 };
 
 }  // namespace vitrel

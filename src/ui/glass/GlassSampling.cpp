@@ -11,26 +11,17 @@ namespace vitrel::modVitrel {
 
 using GlassGeometry::Side;
 
-QRegion GlassHoleRegion(const QWidget& window, const QWidget& glass) {
-    const QRect hole(glass.mapTo(&window, glass.contentsRect().topLeft()), QSize(Side, Side));
-    return QRegion(window.rect()).subtracted(hole);
+QRect GlassArea(const QWidget& window, const QWidget& glass) {
+    return {glass.mapTo(&window, glass.contentsRect().topLeft()), QSize(Side, Side)};
 }
 
-void CutGlassHole(QWidget& window, const QWidget& glass) {
-    window.setMask(GlassHoleRegion(window, glass));
-}
-
-void FillGlassHole(QWidget& window) {
-    window.clearMask();
-}
-
-QImage GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass) {
+Grabbed GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass) {
     QImage picture(Side, Side, QImage::Format_RGB32);
     picture.fill(Qt::black);
     const QWidget& window = *glass.window();
     const std::optional<QPoint> origin = screens.DeviceOrigin(window);
     if (!origin) {
-        return picture;
+        return {picture};
     }
     // The window's own coordinates scale to device pixels exactly: only its position on the
     // desktop is rounded in device-independent pixels, and that comes from the device.
@@ -45,7 +36,10 @@ QImage GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass) {
     std::vector<QImage> grabbed;
     for (const GlassGeometry::Part& part : plan.parts) {
         const QRect area(part.area.x, part.area.y, part.area.width, part.area.height);
-        QImage pixels = screens.Grab(part.screen, area);
+        auto [pixels, failure] = screens.Grab(part.screen, area);
+        if (failure != GrabFailure::None) {
+            return {{}, failure};
+        }
         grabbed.push_back(
             pixels.size() == area.size() ? pixels.convertToFormat(QImage::Format_RGB32) : QImage());
     }
@@ -63,7 +57,7 @@ QImage GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass) {
             }
         }
     }
-    return picture;
+    return {picture};
 }
 
 }  // namespace vitrel::modVitrel

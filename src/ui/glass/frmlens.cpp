@@ -27,7 +27,7 @@ frmlens::frmlens(Host host, const IScreen& screen)
     pctGlass->setGeometry(0, 0, 68, 68);
     pctGlass->SetTabIndex(1);
     AddControl(pctGlass);
-    m_glassHole = new GlassHole(*this, *pctGlass);
+    m_glassHole = new GlassHole(*this, *pctGlass, m_host.glassSurface);
     Command1 = new CommandButton(this, this);
     Command1->setGeometry(4, 72, 60, 17);
     Command1->SetTabIndex(0);

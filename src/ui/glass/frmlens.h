@@ -13,6 +13,7 @@ namespace vitrel {
 class CommandButton;
 class IScreen;
 class GlassHole;
+class IGlassSurface;
 class IWindowFrame;
 class PictureBox;
 
@@ -24,6 +25,7 @@ public:
     struct Host {
         const QWidget& mainGlass;  // the main window's glass box, where the lens appears
         IWindowFrame& windowFrame;
+        IGlassSurface& glassSurface;
         std::function<void()> TakeGlassSnapshot;
         std::function<void()> mnuExit_Click;
         std::function<void()> mnuCopy_Click;

@@ -42,6 +42,16 @@ inline constexpr const char* mnuTpc = "ﾍﾙﾌﾟの表示(&A)　　F1";
 inline constexpr const char* mnuVer = "ﾊﾞｰｼﾞｮﾝ情報(&V)";
 
 inline constexpr const char* SettingsNotStored = "設定を保存できませんでした。";
+// A snapshot the desktop would not give (a Wayland session's screenshot portal).
+inline constexpr const char* SnapshotNotTaken = "画面を取り込めませんでした。";
+inline constexpr const char* SnapshotRefused =
+    "デスクトップがスクリーンショットを許可しませんでした。デスクトップの設定で、"
+    "このプログラムにスクリーンショットを許可してください。";
+inline constexpr const char* SnapshotNoPortal =
+    "デスクトップのスクリーンショット機能 (xdg-desktop-portal) が見つかりません。";
+inline constexpr const char* SnapshotTimedOut = "デスクトップが %1 秒以内に応答しませんでした。";
+inline constexpr const char* SnapshotUnreadable =
+    "デスクトップから受け取った画像を読めませんでした。";
 
 inline constexpr const char* SettingsApp = "VITRELLE";
 inline constexpr const char* SettingsSection = "STERTUP";

@@ -31,6 +31,7 @@
 #include "core/services/ISettingsStore.h"
 #include "core/services/SettingsText.h"
 #include "qt/IClipboard.h"
+#include "qt/IScreenGrabber.h"
 #include "qt/IWindowFrame.h"
 #include "qt/RawPicture.h"
 #include "qt/WindowRegistry.h"
@@ -92,7 +93,7 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
     setWindowIcon(icon);
     setFont(GothicFont(9, false));
     CreateControls();
-    m_glassHole = new GlassHole(*this, *pctGlass);
+    m_glassHole = new GlassHole(*this, *pctGlass, services.glassSurface);
     ucClrComDlg1 = std::make_unique<ucClrComDlg>(
         m_services.colorDialog, [this] { return WindowRegistry::Instance().HandleOf(this); });
     // Its design-time properties: open with the colour selected and the custom colours shown.
@@ -657,7 +658,21 @@ void frmMain::TakeGlassSnapshot() {
     // While the lens is out, the square under the lens.
     const PictureBox* glass =
         mnuSep->text() != Qs(T::mnuSepDetach) && m_lens != nullptr ? m_lens->pctGlass : pctGlass;
-    ShowNewPicture(modVitrel::GrabGlassPicture(m_services.screenGrabber, *glass));
+    const Grabbed shot = modVitrel::GrabGlassPicture(m_services.screenGrabber, *glass);
+    if (shot.failure == GrabFailure::None) {
+        ShowNewPicture(shot.pixels);
+        return;
+    }
+    // Never a blank canvas taken for a snapshot: the last picture stays, and the user is told.
+    const char* why = shot.failure == GrabFailure::Refused    ? T::SnapshotRefused
+                      : shot.failure == GrabFailure::NoPortal ? T::SnapshotNoPortal
+                      : shot.failure == GrabFailure::TimedOut ? T::SnapshotTimedOut
+                                                              : T::SnapshotUnreadable;
+    m_services.messageBox.Show(
+        (Qs(T::SnapshotNotTaken) + u'\n' +
+         Qs(why).replace(QStringLiteral("%1"), QString::number(PortalTimeoutSeconds)))
+            .toStdU16String(),
+        Qs(T::Caption).toStdU16String(), IMessageBox::Buttons::Ok, IMessageBox::Icon::Warning);
 }
 
 void frmMain::mnuSep_Click() {
@@ -672,8 +687,9 @@ void frmMain::mnuSep_Click() {
     pctGlass->hide();
     cmdSnap->hide();
     m_lens = new frmlens(
-        frmlens::Host{*pctGlass, m_services.windowFrame, [this] { TakeGlassSnapshot(); },
-                      [this] { mnuExit_Click(); }, [this] { mnuCopy_Click(); },
+        frmlens::Host{*pctGlass, m_services.windowFrame, m_services.glassSurface,
+                      [this] { TakeGlassSnapshot(); }, [this] { mnuExit_Click(); },
+                      [this] { mnuCopy_Click(); },
                       [this] {
                           mnuEdit_Click();
                           if (mnuPast->isEnabled()) {
