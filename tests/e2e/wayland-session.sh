@@ -18,7 +18,19 @@ set -eu
 if [ "${VITREL_WAYLAND_NAMESPACE:-}" != 1 ]; then
     exec unshare --mount --net --pid --fork --mount-proc --kill-child env VITREL_WAYLAND_NAMESPACE=1 sh "$0" "$@"
 fi
+# What the command needs from the old /tmp (a checkout or a build there) stays in the new one.
+keep=
+for path in "$(pwd)" "$(readlink -f "$0")" "$(readlink -f "$1" || true)"; do
+    case $path in /tmp/?*) keep="$keep /tmp/$(echo "${path#/tmp/}" | cut -d/ -f1)" ;; esac
+done
+mount -t tmpfs tmpfs /mnt
+mkdir /mnt/tmp
+mount --bind /tmp /mnt/tmp
 mount -t tmpfs -o mode=1777 tmpfs /tmp
+for path in $keep; do
+    mkdir -p "$path"
+    mount --bind "/mnt$path" "$path"
+done
 dir=/tmp/wayland-session
 mkdir -p "$dir/run" "$dir/home"
 chown -R nobody:nogroup "$dir"
