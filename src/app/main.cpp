@@ -11,6 +11,7 @@
 #include "qt/DisplayCheck.h"
 #include "qt/SingleInstance.h"
 #include "qt/UnixSignalWatcher.h"
+#include "ui/controls/Form.h"
 #include "ui/controls/QtInputEnvironment.h"
 #include "ui/main/VitrelStyle.h"
 #include "ui/main/frmMain.h"
@@ -63,6 +64,17 @@ int main(int argc, char* argv[]) {
     displayGuard.reset();
     const vitrel::SingleInstance instance;
     QApplication::setStyle(new vitrel::VitrelStyle);
+    // The captions' gothic is every window's font, and with nothing but captions it needs no
+    // search for fallback fonts. Where text comes from elsewhere (favourites' names in menus,
+    // help pages, messages, Qt's own dialogs), the same gothic falls back to other fonts for
+    // what it lacks.
+    using Form = vitrel::Form<QWidget>;
+    QApplication::setFont(Form::CaptionFont(9, false));
+    for (const char* className : {"QMenu", "QMessageBox", "QColorDialog", "QTextBrowser"}) {
+        QApplication::setFont(Form::GothicFont(9, false), className);
+    }
+    // Every window's default font is the gothic its captions use: no other font is looked up.
+
     QApplication::setApplicationName(QStringLiteral("Vitrel"));
     QApplication::setApplicationVersion(QStringLiteral(VITREL_VERSION));
     // Qt's own dialogs and menus (the colour dialog, a text box's context menu, the message

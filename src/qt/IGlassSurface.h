@@ -14,7 +14,7 @@ class IGlassSurface {
 public:
     virtual ~IGlassSurface() = default;
 
-    /// Once, before the window is first shown.
+    /// Before the window's native window is made (before it is first shown); again is harmless.
     virtual void Prepare(QWidget& window) = 0;
     /// Makes a rectangle of the glass box (in its own coordinates) see-through; an empty one
     /// makes its window whole and opaque again. Asked again after every change of the window's

@@ -25,6 +25,9 @@ public:
     /// this asks the window manager what it will add, so that a window can be placed by its
     /// frame before it appears; no margins without a window manager.
     [[nodiscard]] virtual QMargins FrameMargins(QWidget& window) const = 0;
+    /// Asks the window manager now what it will put around the window, so that FrameMargins
+    /// finds the answer there later instead of waiting for it. Before the window is shown.
+    virtual void RequestFrameMargins(QWidget& window) = 0;
     /// Moves the window so that its frame's top-left corner lies at the point.
     virtual void MoveFrame(QWidget& window, QPoint topLeft) = 0;
 };

@@ -97,7 +97,33 @@ bool HasWindowManager(xcb_connection_t* connection, xcb_window_t root) {
     return reply && xcb_get_property_value_length(reply.get()) == 4;
 }
 
+/// Marks a window whose frame extents have been asked for.
+constexpr const char* kRequested = "vitrelFrameExtentsRequested";
+
+void SendFrameRequest(xcb_connection_t* connection, xcb_window_t window, xcb_window_t root) {
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = window;
+    request.type = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
+}
+
 }  // namespace
+
+void QtWindowFrame::RequestFrameMargins(QWidget& window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr || window.isVisible()) {
+        return;
+    }
+    xcb_connection_t* connection = x11->connection();
+    SendFrameRequest(connection, static_cast<xcb_window_t>(window.winId()),
+                     xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root);
+    window.setProperty(kRequested, true);
+}
 
 QMargins QtWindowFrame::FrameMargins(QWidget& window) const {
     if (const auto x11 = QueryX11Frame(window); x11 && x11->framed) {
@@ -118,18 +144,12 @@ QMargins QtWindowFrame::FrameMargins(QWidget& window) const {
     if (!HasWindowManager(connection, root)) {
         return {};  // nobody will frame it
     }
-    // Ask the window manager what it will put around the window (it answers by setting
-    // _NET_FRAME_EXTENTS on the unmapped window) and wait briefly for the answer.
+    // The window manager answers a request (sent early, or now) by setting _NET_FRAME_EXTENTS
+    // on the unmapped window: wait briefly for the answer.
     const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
-    xcb_client_message_event_t request{};
-    request.response_type = XCB_CLIENT_MESSAGE;
-    request.format = 32;
-    request.window = id;
-    request.type = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    xcb_send_event(connection, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char*>(&request));
-    xcb_flush(connection);
+    if (!window.property(kRequested).toBool()) {
+        SendFrameRequest(connection, id, root);
+    }
     for (int attempt = 0; attempt < 200; ++attempt) {
         if (const auto margins = ReadExtents(connection, id, extents)) {
             return *margins;

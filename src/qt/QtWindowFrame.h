@@ -14,6 +14,7 @@ public:
     [[nodiscard]] QRect FrameGeometry(const QWidget& window) const override;
     [[nodiscard]] bool IsFramed(const QWidget& window) const override;
     [[nodiscard]] QMargins FrameMargins(QWidget& window) const override;
+    void RequestFrameMargins(QWidget& window) override;
     void MoveFrame(QWidget& window, QPoint topLeft) override;
 };
 

@@ -47,6 +47,9 @@ protected:
 }  // namespace
 
 void TranslucentGlass::Prepare(QWidget& window) {
+    if (window.testAttribute(Qt::WA_TranslucentBackground)) {
+        return;
+    }
     window.setAttribute(Qt::WA_TranslucentBackground);
     window.installEventFilter(new OpaqueBackground(window));
 }

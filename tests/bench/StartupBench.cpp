@@ -28,11 +28,24 @@ using namespace std::chrono_literals;
 struct Program {
     const char* name;
     QString path;
-    std::vector<double> mapped, settled;
+    std::vector<double> mapped, settled, rss;
 };
 
 double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+/// The process's resident memory now, in MiB (VmRSS).
+double ResidentMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:")) {
+                return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
+            }
+        }
+    }
+    return 0;
 }
 
 /// One start; its times are kept when `counted`.
@@ -85,6 +98,7 @@ void MeasureOnce(xcb_connection_t* x, Program& program, bool stored, bool counte
         }
         std::free(event);
     }
+    const double rss = ResidentMiB(process.processId());
     process.kill();
     process.waitForFinished();
     if (window == XCB_NONE) {
@@ -93,6 +107,7 @@ void MeasureOnce(xcb_connection_t* x, Program& program, bool stored, bool counte
     if (counted) {
         program.mapped.push_back(Milliseconds(mapped - start));
         program.settled.push_back(Milliseconds(settled - start));
+        program.rss.push_back(rss);
     }
 }
 
@@ -117,15 +132,18 @@ int main(int argc, char* argv[]) {
     // Vitrel runs from a folder of its own, as installed: no favourites of other runs beside it.
     QTemporaryDir folder;
     QFile::copy(VITREL_BINARY, folder.filePath("vitrel"));
-    std::vector<Program> programs{{"vitrel", folder.filePath("vitrel"), {}, {}},
-                                  {"label window", LABEL_WINDOW, {}, {}},
-                                  {"bare window", BARE_WINDOW, {}, {}}};
+    std::vector<Program> programs{{"vitrel", folder.filePath("vitrel"), {}, {}, {}},
+                                  {"gothic label window", GOTHIC_WINDOW, {}, {}, {}},
+                                  {"label window", LABEL_WINDOW, {}, {}, {}},
+                                  {"bare window", BARE_WINDOW, {}, {}, {}}};
 
     std::printf(
-        "Milliseconds, %d runs each, alternating, after one warm-up run each.\n\n"
-        "| window manager, settings | program | mapped: median | min | max "
-        "| settled: median | min | max | mapped / bare | settled / bare |\n"
-        "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|\n",
+        "Milliseconds, %d runs each, alternating, after one warm-up run each; ratios to the\n"
+        "gothic label window are medians of each round's ratio; resident memory at the\n"
+        "settled time.\n\n"
+        "| window manager, settings | program | mapped: median | min | max | settled: median "
+        "| mapped / bare | mapped / gothic | settled / gothic | RSS MiB | RSS / gothic |\n"
+        "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n",
         runs);
     try {
         for (const bool openbox : {false, true}) {
@@ -147,18 +165,31 @@ int main(int argc, char* argv[]) {
                         MeasureOnce(x, program, stored, run > 0);
                     }
                 }
-                for (Program& program : programs) {
-                    std::printf("| %s, %s | %s", openbox ? "openbox" : "none",
-                                stored ? "stored" : "first run", program.name);
-                    for (const auto* times : {&program.mapped, &program.settled}) {
-                        const auto [low, high] = std::minmax_element(times->begin(), times->end());
-                        std::printf(" | %.1f | %.1f | %.1f", Median(*times), *low, *high);
+                const Program& gothic = programs[1];
+                const auto paired = [](const std::vector<double>& a, const std::vector<double>& b) {
+                    std::vector<double> ratios;
+                    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+                        ratios.push_back(a[i] / b[i]);
                     }
-                    std::printf(" | %.2f | %.2f |\n",
-                                Median(program.mapped) / Median(programs.back().mapped),
-                                Median(program.settled) / Median(programs.back().settled));
+                    return Median(ratios);
+                };
+                for (const Program& program : programs) {
+                    const auto [low, high] =
+                        std::minmax_element(program.mapped.begin(), program.mapped.end());
+                    std::printf(
+                        "| %s, %s | %s | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.1f | "
+                        "%.2f |\n",
+                        openbox ? "openbox" : "none", stored ? "stored" : "first run", program.name,
+                        Median(program.mapped), *low, *high, Median(program.settled),
+                        Median(program.mapped) / Median(programs.back().mapped),
+                        paired(program.mapped, gothic.mapped),
+                        paired(program.settled, gothic.settled), Median(program.rss),
+                        Median(program.rss) / Median(gothic.rss));
+                }
+                for (Program& program : programs) {
                     program.mapped.clear();
                     program.settled.clear();
+                    program.rss.clear();
                 }
             }
             windowManager.terminate();

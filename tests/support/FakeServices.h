@@ -121,6 +121,7 @@ public:
     [[nodiscard]] bool IsFramed(const QWidget& /*window*/) const override { return true; }
     /// The offscreen platform frames every window with two pixels on each side.
     [[nodiscard]] QMargins FrameMargins(QWidget& /*window*/) const override { return {2, 2, 2, 2}; }
+    void RequestFrameMargins(QWidget& /*window*/) override {}
     void MoveFrame(QWidget& window, QPoint topLeft) override { window.move(topLeft); }
 };
 

@@ -4,9 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QFont>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWindow>
 #include <algorithm>
 #include <cstdint>
@@ -53,6 +58,13 @@ public:
         font.setBold(bold);
         return font;
     }
+    /// GothicFont for captions and digits, all of which the gothic holds: one font engine, and
+    /// no search for fallback fonts. Text the user names (favourites) keeps GothicFont.
+    static QFont CaptionFont(double pointSize, bool bold) {
+        QFont font = GothicFont(pointSize, bold);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        return font;
+    }
 
 protected:
     bool event(QEvent* event) override {
@@ -90,7 +102,7 @@ protected:
         if constexpr (std::is_base_of_v<QAbstractButton, Control>) {
             // Option buttons and check boxes drawn for a smaller system font would clip their
             // indicator here; they grow around their middle instead.
-            const int needed = control->sizeHint().height();
+            const int needed = ButtonHeight(*control);
             if (geometry.height() < needed) {
                 geometry.adjust(0, -(needed - geometry.height()) / 2, 0, 0);
                 geometry.setHeight(needed);
@@ -125,6 +137,38 @@ protected:
     std::int16_t m_tppY = 15;
 
 private:
+    /// The height of the button's size hint, without laying out its caption: one line of its
+    /// font, the indicator or the icon, and the style's margins.
+    static int ButtonHeight(const QAbstractButton& button) {
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.text = button.text();
+        option.icon = button.icon();
+        option.iconSize = button.iconSize();
+        QStyle::ContentsType type = QStyle::CT_PushButton;
+        if (qobject_cast<const QCheckBox*>(&button) != nullptr) {
+            type = QStyle::CT_CheckBox;
+        } else if (qobject_cast<const QRadioButton*>(&button) != nullptr) {
+            type = QStyle::CT_RadioButton;
+        } else if (const auto* push = qobject_cast<const QPushButton*>(&button)) {
+            if (push->autoDefault()) {
+                option.features |= QStyleOptionButton::AutoDefaultButton;
+            }
+        }
+        // A line's height does not depend on its text: one space stands for the caption.
+        const QString line(u' ');
+        int height = type == QStyle::CT_PushButton
+                         ? button.fontMetrics().size(Qt::TextShowMnemonic, line).height()
+                         : button.style()
+                               ->itemTextRect(button.fontMetrics(), QRect(), Qt::TextShowMnemonic,
+                                              false, line)
+                               .height();
+        if (!option.icon.isNull()) {
+            height = std::max(height, option.iconSize.height());
+        }
+        return button.style()->sizeFromContents(type, &option, QSize(0, height), &button).height();
+    }
+
     std::vector<IControl*> m_controls;
 };
 

@@ -21,7 +21,7 @@ frmlens::frmlens(Host host, const IScreen& screen)
     RefreshTwipsPerPixel(screen);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("レンズ"));
-    setFont(GothicFont(9, false));
+    setFont(CaptionFont(9, false));
     setFixedSize(68, 91);  // pixels: the lens is laid out in them
     pctGlass = new PictureBox(this, this);
     pctGlass->setGeometry(0, 0, 68, 68);

@@ -31,6 +31,7 @@
 #include "core/services/ISettingsStore.h"
 #include "core/services/SettingsText.h"
 #include "qt/IClipboard.h"
+#include "qt/IGlassSurface.h"
 #include "qt/IScreenGrabber.h"
 #include "qt/IWindowFrame.h"
 #include "qt/RawPicture.h"
@@ -91,7 +92,13 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
     icon.addPixmap(RawPicture(QStringLiteral(":/vitrel/icon32.rgba"), QSize(32, 32)));
     icon.addPixmap(RawPicture(QStringLiteral(":/vitrel/icon16.rgba"), QSize(16, 16)));
     setWindowIcon(icon);
-    setFont(GothicFont(9, false));
+    setFont(CaptionFont(9, false));
+    // The window manager answers while the controls are built: a stored position is then
+    // placed by its frame without waiting. It frames a window that cannot be resized
+    // differently, so the window is not resizable from the start (its final size comes below).
+    services.glassSurface.Prepare(*this);
+    setFixedSize(size());
+    services.windowFrame.RequestFrameMargins(*this);
     CreateControls();
     m_glassHole = new GlassHole(*this, *pctGlass, services.glassSurface);
     ucClrComDlg1 = std::make_unique<ucClrComDlg>(
@@ -113,7 +120,7 @@ void frmMain::CreateControls() {
 
     pctGlass = Add(new PictureBox(this, client), 22, 120, 120, 1020, 1020);
 
-    const QFont labelFont = GothicFont(9, true);
+    const QFont labelFont = CaptionFont(9, true);
     Label* labels[3] = {};
     const char* labelTexts[3] = {T::Label1, T::Label2, T::Label3};
     const int rowTops[3] = {157, 517, 877};
