@@ -65,13 +65,13 @@ int main(int argc, char* argv[]) {
     const vitrel::SingleInstance instance;
     QApplication::setStyle(new vitrel::VitrelStyle);
     // The captions' gothic is every window's font, and with nothing but captions it needs no
-    // search for fallback fonts. Where text comes from elsewhere (favourites' names in menus,
-    // help pages, messages, Qt's own dialogs), the same gothic falls back to other fonts for
-    // what it lacks.
-    using Form = vitrel::Form<QWidget>;
-    QApplication::setFont(Form::CaptionFont(9, false));
-    for (const char* className : {"QMenu", "QMessageBox", "QColorDialog", "QTextBrowser"}) {
-        QApplication::setFont(Form::GothicFont(9, false), className);
+    // search for fallback fonts. The windows with text from elsewhere (favourites' names in
+    // menus, help pages, messages, Qt's own dialogs) keep the desktop's font, as before.
+    QFont desktop = QApplication::font();
+    desktop.setResolveMask(QFont::AllPropertiesResolved);  // their children take it too
+    QApplication::setFont(vitrel::Form<QWidget>::CaptionFont(9, false));
+    for (const char* className : {"QMenu", "QMessageBox", "QColorDialog", "vitrel::HelpWindow"}) {
+        QApplication::setFont(desktop, className);
     }
     // Every window's default font is the gothic its captions use: no other font is looked up.
 

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "qt/QtTrackbar.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -58,6 +59,7 @@ QtTrackbar::QtTrackbar(DWORD style, QWidget* parent) : QSlider(parent), m_style(
     ApplyTicks();
     if ((style & TBS_TOOLTIPS) != 0) {
         m_tip = new QLabel(this, Qt::ToolTip);
+        m_tip->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));  // a window
         m_tip->setMargin(2);
         m_tip->setFrameStyle(QFrame::Box | QFrame::Plain);
         m_tip->setPalette(QToolTip::palette());
