@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <utility>
 
 #include "core/windowsystem/Trackbar.h"
@@ -76,6 +77,8 @@ QWidget* QtTrackbar::ToolTip() const {
 
 LRESULT QtTrackbar::Answer(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
+    // What the slider does not repaint by itself: the selection band and the ticks.
+    const auto drawn = std::tuple(m_selStart, m_selEnd, m_frequency, minimum(), maximum());
     switch (uMsg) {
         case TBM_GETPOS:
             return value();
@@ -147,8 +150,10 @@ LRESULT QtTrackbar::Answer(UINT uMsg, WPARAM wParam, LPARAM lParam) {
         default:
             return 0;
     }
-    ApplyTicks();
-    update();
+    if (std::tuple(m_selStart, m_selEnd, m_frequency, minimum(), maximum()) != drawn) {
+        ApplyTicks();
+        update();
+    }
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFocusEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "core/input/IControl.h"
@@ -61,8 +63,14 @@ public:
     }
 
 protected:
+    /// A plain frame (a picture box) draws nothing for the focus: taking or losing it repaints
+    /// nothing.
+    static constexpr bool kPlainFrame = std::is_same_v<Widget, QFrame>;
+
     void focusInEvent(QFocusEvent* event) override {
-        Widget::focusInEvent(event);
+        if constexpr (!kPlainFrame) {
+            Widget::focusInEvent(event);  // which repaints the control
+        }
         // Coming back to a window gives the focus back to the control that had it: that is no
         // new entry. The first activation of a window is one, though.
         if (IsWindowLevel(event->reason()) && m_keptFocusAcrossWindows) {
@@ -76,7 +84,9 @@ protected:
     }
 
     void focusOutEvent(QFocusEvent* event) override {
-        Widget::focusOutEvent(event);
+        if constexpr (!kPlainFrame) {
+            Widget::focusOutEvent(event);
+        }
         m_mouseCapture = false;
         if (IsWindowLevel(event->reason())) {
             m_keptFocusAcrossWindows = true;

@@ -2,6 +2,8 @@
 // Copyright (c) 2026 The Vitrel developers
 #include "ui/controls/ImageBox.h"
 
+#include <QFrame>
+
 #include <QPainter>
 
 namespace vitrel {
@@ -38,6 +40,16 @@ CanvasGeometry::ImageRect ImageBox::ShownRect() const {
             static_cast<float>(at.height())};
 }
 
+namespace {
+
+/// The holder's inside, where the image is drawn: its frame does not change.
+void UpdateInside(QWidget& holder) {
+    const auto* frame = qobject_cast<QFrame*>(&holder);
+    holder.update(frame != nullptr ? frame->contentsRect() : holder.rect());
+}
+
+}  // namespace
+
 void ImageBox::SetHolder(QWidget* holder) {
     m_holder = holder;
     setAttribute(Qt::WA_TransparentForMouseEvents, holder != nullptr);
@@ -46,7 +58,7 @@ void ImageBox::SetHolder(QWidget* holder) {
 
 void ImageBox::UpdateShown() {
     if (m_holder != nullptr) {
-        m_holder->update();
+        UpdateInside(*m_holder);
     } else {
         update();
     }
@@ -55,14 +67,14 @@ void ImageBox::UpdateShown() {
 void ImageBox::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (m_holder != nullptr) {
-        m_holder->update();
+        UpdateInside(*m_holder);
     }
 }
 
 void ImageBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (m_holder != nullptr) {
-        m_holder->update();
+        UpdateInside(*m_holder);
     }
 }
 

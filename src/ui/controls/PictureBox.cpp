@@ -33,8 +33,10 @@ PictureBox::PictureBox(IForm* form, QWidget* parent)
 }
 
 void PictureBox::SetBackColor(const QColor& color) {
-    m_backColor = color;
-    update();
+    if (color != m_backColor) {
+        m_backColor = color;
+        update(contentsRect());
+    }
 }
 
 QSize PictureBox::ClientSize() const {
@@ -76,7 +78,7 @@ QImage PictureBox::Image() const {
 
 void PictureBox::SetPicture(const QImage& picture) {
     m_picture = picture;
-    update();
+    update(contentsRect());
 }
 
 void PictureBox::SetTwipsPerPixel(int x, int y) {
