@@ -33,8 +33,7 @@ count() {
         sleep 0.1
     done
     sleep 0.5
-    kill -TERM $pid
-    wait $pid || true
+    { kill -TERM $pid && wait $pid; } 2>/dev/null || true
     total=$(callgrind_annotate "$work/$1.out.1" 2>/dev/null | awk '/PROGRAM TOTALS/{print $1; exit}')
     echo "| $1 | $total |"
 }
