@@ -45,6 +45,10 @@ case "$command" in
         xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
             "$build_dir/tests/bench/vitrel_startup_bench" "${@:2}"
         xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$build_dir/tests/bench/vitrel_canvas_bench"
+        # Over a desktop picture of many colours, so that every click picks another one.
+        convert -size 1280x1024 -seed 7 plasma:fractal "$build_dir/bench-desktop.png"
+        xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" sh -c "display -window root \
+            '$build_dir/bench-desktop.png'; '$build_dir/tests/bench/vitrel_input_bench'"
         ;;
     package)
         (cd "$build_dir" && cpack)

@@ -10,6 +10,8 @@ packages=(
     # build
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libicu-dev libxcb1-dev
+    # the input benchmark: XTest events and X damage
+    libxcb-xtest0-dev libxcb-damage0-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format
     # the help file: compiled from our pages with chmcmd, read with chmlib

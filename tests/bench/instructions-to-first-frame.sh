@@ -7,6 +7,8 @@
 # position, under openbox on the X server of $DISPLAY:
 #
 #   xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" tests/bench/instructions-to-first-frame.sh build
+#
+# It needs valgrind (Debian valgrind) and openbox.
 set -eu
 build=${1:-build}
 work=$(mktemp -d)
