@@ -145,13 +145,9 @@ public:
     }
     [[nodiscard]] Grabbed Grab(int index, const QRect& area) const override {
         const Screen& screen = screens.at(static_cast<std::size_t>(index));
-        if (failure != GrabFailure::None) {
-            return {{}, failure};
-        }
         return {screen.pixels.copy(area.translated(-screen.device.topLeft()))};
     }
     std::vector<Screen> screens;
-    GrabFailure failure = GrabFailure::None;  // the desktop's answer to every grab
 };
 
 /// A colour dialog the test answers: the colour it confirms, or a cancel.
