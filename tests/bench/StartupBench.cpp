@@ -2,8 +2,8 @@
 // Copyright (c) 2026 The Vitrel developers
 //
 // Start-up of Vitrel beside an empty Qt window and one holding a label, on the X server of
-// $DISPLAY (`./dev.sh bench` gives it one with xvfb-run), without and with openbox, with empty
-// and with stored settings. Two times from just before the start: "mapped", the first
+// $DISPLAY (`./dev.sh bench` gives it one with xvfb-run) under openbox, with empty and with
+// stored settings. Two times from just before the start: "mapped", the first
 // MapNotify of a top-level window on the root (under openbox its frame's), and "settled", the
 // last move of that window within 300 ms after the map (the map when nothing moves it).
 #include <poll.h>
@@ -141,60 +141,56 @@ int main(int argc, char* argv[]) {
         "Milliseconds, %d runs each, alternating, after one warm-up run each; ratios to the\n"
         "gothic label window are medians of each round's ratio; resident memory at the\n"
         "settled time.\n\n"
-        "| window manager, settings | program | mapped: median | min | max | settled: median "
+        "| settings | program | mapped: median | min | max | settled: median "
         "| mapped / bare | mapped / gothic | settled / gothic | RSS MiB | RSS / gothic |\n"
         "|---|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n",
         runs);
     try {
-        for (const bool openbox : {false, true}) {
-            QProcess windowManager;  // it runs its start-up command once it manages the screen
-            const QString ready = folder.filePath("openbox-ready");
-            if (openbox) {
-                windowManager.start("openbox", {"--sm-disable", "--startup", "touch " + ready});
-                for (int i = 0; i < 500 && !QFile::exists(ready); ++i) {
-                    QThread::msleep(20);
-                }
-                if (!QFile::exists(ready)) {
-                    throw std::runtime_error("openbox did not start");
-                }
-            }
-            for (const bool stored : {false, true}) {
-                // Run 0 brings the files into the page cache and is not counted.
-                for (int run = 0; run <= runs; ++run) {
-                    for (Program& program : programs) {
-                        MeasureOnce(x, program, stored, run > 0);
-                    }
-                }
-                const Program& gothic = programs[1];
-                const auto paired = [](const std::vector<double>& a, const std::vector<double>& b) {
-                    std::vector<double> ratios;
-                    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-                        ratios.push_back(a[i] / b[i]);
-                    }
-                    return Median(ratios);
-                };
-                for (const Program& program : programs) {
-                    const auto [low, high] =
-                        std::minmax_element(program.mapped.begin(), program.mapped.end());
-                    std::printf(
-                        "| %s, %s | %s | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.1f | "
-                        "%.2f |\n",
-                        openbox ? "openbox" : "none", stored ? "stored" : "first run", program.name,
-                        Median(program.mapped), *low, *high, Median(program.settled),
-                        Median(program.mapped) / Median(programs.back().mapped),
-                        paired(program.mapped, gothic.mapped),
-                        paired(program.settled, gothic.settled), Median(program.rss),
-                        Median(program.rss) / Median(gothic.rss));
-                }
-                for (Program& program : programs) {
-                    program.mapped.clear();
-                    program.settled.clear();
-                    program.rss.clear();
-                }
-            }
-            windowManager.terminate();
-            windowManager.waitForFinished();
+        // A user's desktop has a window manager; it runs its start-up command once it manages
+        // the screen.
+        QProcess windowManager;
+        const QString ready = folder.filePath("openbox-ready");
+        windowManager.start("openbox", {"--sm-disable", "--startup", "touch " + ready});
+        for (int i = 0; i < 500 && !QFile::exists(ready); ++i) {
+            QThread::msleep(20);
         }
+        if (!QFile::exists(ready)) {
+            throw std::runtime_error("openbox did not start");
+        }
+        const auto paired = [](const std::vector<double>& a, const std::vector<double>& b) {
+            std::vector<double> ratios;
+            for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+                ratios.push_back(a[i] / b[i]);
+            }
+            return Median(ratios);
+        };
+        for (const bool stored : {false, true}) {
+            // Run 0 brings the files into the page cache and is not counted.
+            for (int run = 0; run <= runs; ++run) {
+                for (Program& program : programs) {
+                    MeasureOnce(x, program, stored, run > 0);
+                }
+            }
+            const Program& gothic = programs[1];
+            for (Program& program : programs) {
+                const auto [low, high] =
+                    std::minmax_element(program.mapped.begin(), program.mapped.end());
+                std::printf(
+                    "| %s | %s | %.1f | %.1f | %.1f | %.1f | %.2f | %.2f | %.2f | %.1f | %.2f |\n",
+                    stored ? "stored" : "first run", program.name, Median(program.mapped), *low,
+                    *high, Median(program.settled),
+                    Median(program.mapped) / Median(programs.back().mapped),
+                    paired(program.mapped, gothic.mapped), paired(program.settled, gothic.settled),
+                    Median(program.rss), Median(program.rss) / Median(gothic.rss));
+            }
+            for (Program& program : programs) {
+                program.mapped.clear();
+                program.settled.clear();
+                program.rss.clear();
+            }
+        }
+        windowManager.terminate();
+        windowManager.waitForFinished();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "vitrel_startup_bench: %s\n", error.what());
         return 1;

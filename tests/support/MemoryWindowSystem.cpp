@@ -75,9 +75,9 @@ void MemoryWindowSystem::ProcessPendingMessages() {
 }
 
 HWND MemoryWindowSystem::CreateWindowExA(DWORD /*exStyle*/, std::string_view className,
-                                         std::string_view /*windowName*/, DWORD style, int x, int y,
-                                         int width, int height, HWND parent, HMENU /*menu*/,
-                                         HINSTANCE /*instance*/) {
+                                         std::string_view /*windowName*/, DWORD style, int /*x*/,
+                                         int /*y*/, int width, int height, HWND parent,
+                                         HMENU /*menu*/, HINSTANCE /*instance*/) {
     if (parent != 0 && Find(parent) == nullptr) {
         return 0;
     }
@@ -86,8 +86,6 @@ HWND MemoryWindowSystem::CreateWindowExA(DWORD /*exStyle*/, std::string_view cla
     window.className = className;
     window.style = style;
     window.parent = parent;
-    window.x = x;
-    window.y = y;
     window.width = width;
     window.height = height;
     if (const auto found = m_classProcedures.find(className); found != m_classProcedures.end()) {
@@ -115,14 +113,12 @@ bool MemoryWindowSystem::DestroyWindow(HWND hWnd) {
     return true;
 }
 
-bool MemoryWindowSystem::MoveWindow(HWND hWnd, int x, int y, int width, int height,
+bool MemoryWindowSystem::MoveWindow(HWND hWnd, int /*x*/, int /*y*/, int width, int height,
                                     bool /*repaint*/) {
     Window* window = Find(hWnd);
     if (window == nullptr) {
         return false;
     }
-    window->x = x;
-    window->y = y;
     window->width = width;
     window->height = height;
     return true;

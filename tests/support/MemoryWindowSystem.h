@@ -36,8 +36,6 @@ public:
         DWORD style = 0;
         HWND parent = 0;
         HWND owner = 0;
-        int x = 0;
-        int y = 0;
         int width = 0;
         int height = 0;
         /// Another value makes the window another process's.

@@ -211,17 +211,6 @@ TEST_F(frmMainTest, DraggingASliderUpdatesOnlyItsBoxAndThePreviewAtEveryStep) {
     EXPECT_EQ(m_fakes.settings.Get("G"), std::to_string(seen.back()));
 }
 
-TEST_F(frmMainTest, ArrowAndPageKeysMoveAFocusedSliderThroughItsScroll) {
-    frmMain& form = Start();
-    form.SetCurrentColor(1, 7, 3);
-    QSlider* track = TrackOf(form.Slider2);
-    track->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(track, Qt::Key_Right);
-    EXPECT_EQ(Channels(), "1 8 3 / 1 8 3");
-    QTest::keyClick(track, Qt::Key_PageUp);  // a large change of 5
-    EXPECT_EQ(Channels(), "1 3 3 / 1 3 3");
-}
-
 TEST_F(frmMainTest, FirstUpperAndTheNameBoxStayCoupled) {
     frmMain& form = Start();
     form.CckColStr->SetValue(0);
@@ -235,18 +224,6 @@ TEST_F(frmMainTest, FirstUpperAndTheNameBoxStayCoupled) {
     EXPECT_EQ(Options(), "010001 0");
     QTest::keyClick(form.CckColStr, Qt::Key_Return);
     EXPECT_EQ(Options(), "010001 1");
-}
-
-TEST_F(frmMainTest, CopyPutsTheComposedStringAndTheCanvasPictureInOneWrite) {
-    frmMain& form = Start();
-    form.SetCurrentColor(240, 248, 255);
-    form.Option3->SetValue(true);
-    form.Option5->SetValue(true);
-    QTest::keyClick(form.txtR, Qt::Key_C, Qt::ControlModifier);  // reaches the menu
-    EXPECT_EQ(m_fakes.clipboard.writes, 1);
-    EXPECT_EQ(m_fakes.clipboard.text, "'Aliceblue'");
-    EXPECT_EQ(m_fakes.clipboard.image.size(), QSize(64, 64));  // the blank canvas
-    EXPECT_EQ(form.txtR->text(), "240");
 }
 
 TEST_F(frmMainTest, PasteOutcomeReachesTheControls) {

@@ -48,17 +48,6 @@ TEST(QtSettingsStoreTest, AMalformedLineIsDroppedAndTheFileWrittenWithoutAFailur
     EXPECT_EQ(QSettings(file.fileName(), QSettings::IniFormat).value("STERTUP/R"), "5");
 }
 
-TEST(QtClipboardTest, OneWriteHoldsTextAndPicture) {
-    QtClipboard clipboard;
-    QImage picture(64, 64, QImage::Format_RGB32);
-    picture.fill(QColor(10, 20, 30));
-    clipboard.SetTextAndImage(QStringLiteral("'teal'"), picture);
-    const auto reading = clipboard.Read();
-    EXPECT_EQ(reading->Text(), "'teal'");
-    EXPECT_TRUE(reading->HasPicture());
-    EXPECT_EQ(reading->Picture().pixelColor(5, 5), QColor(10, 20, 30));
-}
-
 TEST(QtClipboardTest, RefusesPicturesBeyondTheBoundFromTheirHeader) {
     // A PNG header claiming 20,000 x 20,000 pixels, with no pixel data behind it.
     QImage small(1, 1, QImage::Format_RGB32);
