@@ -77,8 +77,7 @@ public:
 
     void Move(QPoint client) { Fake(XCB_MOTION_NOTIFY, 0, m_origin + client); }
     void Button(bool press) { Fake(press ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, 1, {}); }
-    void Click(QPoint client) {
-        Move(client);
+    void Click() {
         Button(true);
         Button(false);
     }
@@ -165,13 +164,10 @@ int main(int argc, char* argv[]) {
     Session* sessions[] = {&vitrel, &plain};
     Result results[2][3];
     for (Session* session : sessions) {
-        session->Click(kCameraButton);  // a picture of the desktop in the canvas to pick from
+        session->Move(kCameraButton);
+        session->Click();  // a picture of the desktop in the canvas to pick from
     }
-    // The pointer is put in place before each action, which is only the press or the move.
-    const auto click = [](Session& session) {
-        session.Button(true);
-        session.Button(false);
-    };
+    // The pointer is put in place before each action, which is only the click or the move.
     for (int run = 0; run < runs; ++run) {  // dragging first, from where the thumb stands
         for (int p = 0; p < 2; ++p) {
             Session& session = *sessions[p];
@@ -186,9 +182,9 @@ int main(int argc, char* argv[]) {
         for (int p = 0; p < 2; ++p) {
             Session& session = *sessions[p];
             session.Move(kCanvas.topLeft() + QPoint(7 * run % 64, 63 - 5 * run % 64));
-            session.Measure(results[p][1], kPreview, [&] { click(session); });
+            session.Measure(results[p][1], kPreview, [&] { session.Click(); });
             session.Move(kCameraButton);
-            session.Measure(results[p][2], kCanvas, [&] { click(session); });
+            session.Measure(results[p][2], kCanvas, [&] { session.Click(); });
         }
     }
     std::printf(
