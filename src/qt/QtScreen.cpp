@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <cmath>
+#include <algorithm>
 
 namespace vitrel {
 namespace {
@@ -13,8 +13,8 @@ std::int16_t TwipsPerPixel(double dotsPerInch) {
     if (!(dotsPerInch > 0)) {
         return 15;
     }
-    const long rounded = std::lround(1440.0 / dotsPerInch);
-    return static_cast<std::int16_t>(rounded < 1 ? 1 : rounded > 1440 ? 1440 : rounded);
+    // Halves round up, as lround does for these positive values.
+    return static_cast<std::int16_t>(std::clamp(1440.0 / dotsPerInch, 1.0, 1440.0) + 0.5);
 }
 
 }  // namespace

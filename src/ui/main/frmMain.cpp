@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QShowEvent>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <type_traits>
@@ -114,9 +115,17 @@ frmMain::frmMain(AppServices& services, IInputEnvironment& input, QWidget* paren
 frmMain::~frmMain() = default;
 
 void frmMain::CreateControls() {
+    // A plain window with a menu bar: a main window's docking and tool bar machinery is
+    // resident memory this window never uses.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_menuBar = new QMenuBar(this);
+    layout->setMenuBar(m_menuBar);
     auto* client = new QWidget(this);
+    m_client = client;
     client->setFixedSize(kClientWidthTwips / m_tppX, kClientHeightTwips / m_tppY);
-    setCentralWidget(client);
+    layout->addWidget(client);
 
     pctGlass = Add(new PictureBox(this, client), 22, 120, 120, 1020, 1020);
 
@@ -227,7 +236,7 @@ void frmMain::CreateControls() {
 
 void frmMain::CreateMenus() {
     // The first frame shows only the menu bar's titles; the items come with CompleteWindow.
-    QMenuBar* bar = menuBar();
+    QMenuBar* bar = m_menuBar;
     mnuFile = bar->addMenu(Qs(T::mnuFile));
     mnuEdit = bar->addMenu(Qs(T::mnuEdit));
     mnuFav = bar->addMenu(Qs(T::mnuFav));
@@ -240,7 +249,7 @@ void frmMain::CompleteWindow() {
         return;
     }
     // Below the client area: never seen, it only holds the canvas's source picture.
-    pctCvsH = Add(new PictureBox(this, centralWidget()), 21, 120, 3360, 1020, 1020);
+    pctCvsH = Add(new PictureBox(this, m_client), 21, 120, 3360, 1020, 1020);
     pctCvsH->SetTwipsPerPixel(m_tppX, m_tppY);
     pctCvsH->GotFocus = [this] { modTxtBoxUtl::SetFocusSafe(txtR); };
     pctCvsH->show();
@@ -411,7 +420,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
+    QWidget::showEvent(event);
     if (windowHandle() != nullptr && !m_framed) {
         windowHandle()->installEventFilter(this);
     }
@@ -424,7 +433,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched != windowHandle() || event->type() != QEvent::Expose) {
-        return QMainWindow::eventFilter(watched, event);
+        return QWidget::eventFilter(watched, event);
     }
     if (pctCvsH == nullptr) {
         // Once the first frame is on the screen, build what it did not show.
@@ -436,7 +445,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->removeEventFilter(this);
         m_placement->WindowFramed();
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

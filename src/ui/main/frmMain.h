@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QCursor>
-#include <QMainWindow>
 #include <QPointer>
+#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,6 +20,7 @@
 class QAction;
 class QImage;
 class QMenu;
+class QMenuBar;
 
 namespace vitrel {
 
@@ -45,7 +46,7 @@ class GlassHole;
 /// The one working window: the channel editor of the current colour, the preview, the
 /// canvas, the glass, the notation options and the menus. It restores its colour, position
 /// and options at start-up and stores them whenever it is closed.
-class frmMain : public Form<QMainWindow> {
+class frmMain : public Form<QWidget> {
     Q_OBJECT
 public:
     frmMain(AppServices& services, IInputEnvironment& input, QWidget* parent = nullptr);
@@ -54,6 +55,9 @@ public:
     /// Start-up: restores the stored settings into the controls. Runs once, before the
     /// window is first shown.
     void Form_Load();
+
+    /// The menu bar above the client area, where the layout is drawn.
+    [[nodiscard]] QMenuBar* menuBar() const { return m_menuBar; }
 
     /// Makes a colour current: sliders, channel texts and preview, raising no slider event.
     void SetCurrentColor(int red, int green, int blue);
@@ -224,7 +228,9 @@ private:
     std::unique_ptr<FavoritesStore> m_favoritesStore;
     std::unique_ptr<FavoritesMenu> m_favorites;
     GlassHole* m_glassHole = nullptr;
-    QPointer<frmlens> m_lens;  // while the lens is out
+    QMenuBar* m_menuBar = nullptr;
+    QWidget* m_client = nullptr;  // the area below the menu bar that the layout tables place
+    QPointer<frmlens> m_lens;     // while the lens is out
     bool m_framed = false;
     bool m_closing = false;
     bool m_closedBySystem = false;
