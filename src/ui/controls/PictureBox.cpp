@@ -18,6 +18,9 @@ QRgb Over(QRgb colour, QRgb background) {
     if (alpha == 255) {
         return colour;
     }
+    if (alpha == 0) {
+        return background;
+    }
     const auto mix = [alpha](int top, int bottom) { return top + bottom * (255 - alpha) / 255; };
     return qRgb(mix(qRed(colour), qRed(background)), mix(qGreen(colour), qGreen(background)),
                 mix(qBlue(colour), qBlue(background)));
