@@ -3,7 +3,9 @@
 #include "ui/controls/PictureBox.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "core/glass/CanvasGeometry.h"
@@ -98,7 +100,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
             painter.drawImage(contentsRect().topLeft(), m_picture);
         }
     }
-    QFrame::paintEvent(event);  // the border
+    // The border, when any of it is to be repainted: at a fractional scale the inside's device
+    // pixels reach into it, and the border is drawn over them again.
+    const qreal scale = devicePixelRatioF();
+    if (!contentsRect().contains(event->rect()) || scale != std::floor(scale)) {
+        QFrame::paintEvent(event);
+    }
     if (m_image != nullptr && !m_image->isHidden()) {
         QPainter painter(this);
         PaintWindowlessImage(painter);
@@ -115,10 +122,14 @@ void PictureBox::PaintWindowlessImage(QPainter& painter) const {
     const QRect inner = contentsRect();
     const QRectF onDevice = toDevice.mapRect(QRectF(inner));
     const CanvasGeometry::ImageRect image = m_image->ShownRect();
-    const QImage picture = m_image->Picture().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // An opaque picture is read as it is; anything else premultiplied, as Over expects.
+    const QImage& source = m_image->Picture();
+    const QImage picture = source.format() == QImage::Format_RGB32
+                               ? source
+                               : source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     struct Axis {
         int first = 0;
-        std::vector<std::optional<std::int32_t>> shown;  // per device pixel from `first`
+        std::vector<std::int32_t> shown;  // per device pixel from `first`; -1 where nothing is
     };
     const auto axis = [](double from, double to, double deviceOrigin, double scale, int start,
                          int extent, float imageStart, float imageExtent, int pictureExtent) {
@@ -132,8 +143,9 @@ void PictureBox::PaintWindowlessImage(QPainter& painter) const {
             if (result.shown.empty()) {
                 result.first = device;
             }
-            result.shown.push_back(CanvasGeometry::ShownIndex(position, extent, imageStart,
-                                                              imageExtent, pictureExtent));
+            result.shown.push_back(
+                CanvasGeometry::ShownIndex(position, extent, imageStart, imageExtent, pictureExtent)
+                    .value_or(-1));
         }
         return result;
     };
@@ -145,16 +157,26 @@ void PictureBox::PaintWindowlessImage(QPainter& painter) const {
         return;
     }
     const QRgb background = m_backColor.rgb();
-    QImage shown(static_cast<int>(columns.shown.size()), static_cast<int>(rows.shown.size()),
-                 QImage::Format_RGB32);
-    for (int y = 0; y < shown.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
-        const auto& row = rows.shown[static_cast<std::size_t>(y)];
-        const auto* source =
-            row ? reinterpret_cast<const QRgb*>(picture.constScanLine(*row)) : nullptr;
-        for (int x = 0; x < shown.width(); ++x) {
-            const auto& column = columns.shown[static_cast<std::size_t>(x)];
-            line[x] = source != nullptr && column ? Over(source[*column], background) : background;
+    const auto width = static_cast<int>(columns.shown.size());
+    const auto height = static_cast<int>(rows.shown.size());
+    QImage shown(width, height, QImage::Format_RGB32);
+    const uchar* pictureBits = picture.constBits();
+    const qsizetype pictureStride = picture.bytesPerLine();
+    // RGB32 leaves the alpha byte undefined in principle: opaque is what it means.
+    const QRgb opaque = picture.format() == QImage::Format_RGB32 ? 0xFF000000U : 0U;
+    uchar* shownBits = shown.bits();
+    const qsizetype shownStride = shown.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(shownBits + y * shownStride);
+        const std::int32_t row = rows.shown[static_cast<std::size_t>(y)];
+        if (row < 0) {
+            std::fill(line, line + width, background);
+            continue;
+        }
+        const auto* from = reinterpret_cast<const QRgb*>(pictureBits + row * pictureStride);
+        for (int x = 0; x < width; ++x) {
+            const std::int32_t column = columns.shown[static_cast<std::size_t>(x)];
+            line[x] = column >= 0 ? Over(from[column] | opaque, background) : background;
         }
     }
     // Device pixels as they are: the painter's own scaling undone.

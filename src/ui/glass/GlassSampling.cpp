@@ -43,17 +43,29 @@ Grabbed GrabGlassPicture(const IScreenGrabber& screens, const QWidget& glass) {
         grabbed.push_back(
             pixels.size() == area.size() ? pixels.convertToFormat(QImage::Format_RGB32) : QImage());
     }
+    struct Lines {
+        const uchar* bits = nullptr;  // null for a part the desktop gave nothing of
+        qsizetype stride = 0;
+    };
+    std::vector<Lines> parts;
+    parts.reserve(grabbed.size());
+    for (const QImage& part : grabbed) {
+        parts.push_back(part.isNull() ? Lines{} : Lines{part.constBits(), part.bytesPerLine()});
+    }
+    uchar* bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
     for (int y = 0; y < Side; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         for (int x = 0; x < Side; ++x) {
             const GlassGeometry::Source& source =
                 plan.sources[static_cast<std::size_t>(y * Side + x)];
             if (source.part < 0) {
                 continue;
             }
-            const QImage& from = grabbed[static_cast<std::size_t>(source.part)];
-            if (!from.isNull()) {
-                line[x] = reinterpret_cast<const QRgb*>(from.constScanLine(source.y))[source.x];
+            const Lines& from = parts[static_cast<std::size_t>(source.part)];
+            if (from.bits != nullptr) {
+                line[x] =
+                    reinterpret_cast<const QRgb*>(from.bits + source.y * from.stride)[source.x];
             }
         }
     }
