@@ -235,13 +235,12 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::CreateMenus() {
-    // The first frame shows only the menu bar's titles; the items come with CompleteWindow.
-    QMenuBar* bar = m_menuBar;
-    mnuFile = bar->addMenu(Qs(T::mnuFile));
-    mnuEdit = bar->addMenu(Qs(T::mnuEdit));
-    mnuFav = bar->addMenu(Qs(T::mnuFav));
-    mnuOption = bar->addMenu(Qs(T::mnuOption));
-    mnuHelp = bar->addMenu(Qs(T::mnuHelp));
+    // The first frame shows only the menu bar's titles; the menus and their items come with
+    // CompleteWindow.
+    const char* titles[] = {T::mnuFile, T::mnuEdit, T::mnuFav, T::mnuOption, T::mnuHelp};
+    for (std::size_t i = 0; i < m_menuTitles.size(); ++i) {
+        m_menuTitles[i] = m_menuBar->addAction(Qs(titles[i]));
+    }
 }
 
 void frmMain::CompleteWindow() {
@@ -255,6 +254,11 @@ void frmMain::CompleteWindow() {
     pctCvsH->show();
     ShowCanvas();
 
+    QMenu** menus[] = {&mnuFile, &mnuEdit, &mnuFav, &mnuOption, &mnuHelp};
+    for (std::size_t i = 0; i < m_menuTitles.size(); ++i) {
+        *menus[i] = new QMenu(m_menuTitles[i]->text(), m_menuBar);
+        m_menuTitles[i]->setMenu(*menus[i]);
+    }
     const auto item = [](QMenu* menu, const char* caption, QKeyCombination shortcut) {
         QAction* action = menu->addAction(Qs(caption));
         if (shortcut.key() != Qt::Key_unknown) {

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -139,19 +140,19 @@ public:
     PictureBox* pctCvsH = nullptr;
     std::unique_ptr<ucClrComDlg> ucClrComDlg1;
 
-    QMenu* mnuFile;
+    QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;
-    QMenu* mnuEdit;
+    QMenu* mnuEdit = nullptr;
     QAction* mnuShot = nullptr;
     QAction* mnuSepa = nullptr;
     QAction* mnuCopy = nullptr;
     QAction* mnuPast = nullptr;
-    QMenu* mnuFav;
+    QMenu* mnuFav = nullptr;
     QAction* mnufavAdd = nullptr;
     QAction* mnufavEdit = nullptr;
-    QMenu* mnuOption;
+    QMenu* mnuOption = nullptr;
     QAction* mnuSep = nullptr;
-    QMenu* mnuHelp;
+    QMenu* mnuHelp = nullptr;
     QAction* mnuTpc = nullptr;
     QAction* mnuSepH = nullptr;
     QAction* mnuVer = nullptr;
@@ -229,6 +230,7 @@ private:
     std::unique_ptr<FavoritesMenu> m_favorites;
     GlassHole* m_glassHole = nullptr;
     QMenuBar* m_menuBar = nullptr;
+    std::array<QAction*, 5> m_menuTitles{};  // the menu bar's titles, their menus made later
     QWidget* m_client = nullptr;  // the area below the menu bar that the layout tables place
     QPointer<frmlens> m_lens;     // while the lens is out
     bool m_framed = false;
