@@ -2,8 +2,6 @@
 // Copyright (c) 2026 The Vitrel developers
 #pragma once
 
-#include <random>
-
 #include "core/input/IInputEnvironment.h"
 
 namespace vitrel {
@@ -22,7 +20,6 @@ public:
 
 private:
     IClipboard& m_clipboard;
-    std::minstd_rand m_random{std::random_device{}()};
 };
 
 }  // namespace vitrel
