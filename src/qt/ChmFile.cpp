@@ -3,6 +3,7 @@
 #include "qt/ChmFile.h"
 
 #include <chm_lib.h>
+#include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -20,6 +21,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace vitrel {
@@ -43,16 +45,48 @@ bool WriteAll(int fd, const void* data, std::size_t size) {
     return true;
 }
 
+/// chmlib's entry points. The library is loaded when a help file is first opened, not with the
+/// program: most runs never open the help, and start-up maps one library less.
+struct ChmLibrary {
+    decltype(&chm_open) open = nullptr;
+    decltype(&chm_enumerate) enumerate = nullptr;
+    decltype(&chm_retrieve_object) retrieve = nullptr;
+};
+
+std::optional<ChmLibrary> LoadChmLibrary() {
+    // Loaded for good: the help may be opened again, and the library is its own first user.
+    void* library = ::dlopen("libchm.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        return std::nullopt;
+    }
+    const auto entry = [library](const char* name) { return ::dlsym(library, name); };
+    const ChmLibrary chm{
+        reinterpret_cast<decltype(&chm_open)>(entry("chm_open")),
+        reinterpret_cast<decltype(&chm_enumerate)>(entry("chm_enumerate")),
+        reinterpret_cast<decltype(&chm_retrieve_object)>(entry("chm_retrieve_object"))};
+    if (chm.open == nullptr || chm.enumerate == nullptr || chm.retrieve == nullptr) {
+        return std::nullopt;
+    }
+    return chm;
+}
+
+/// Where Unpack sends what it reads, and how it reads it.
+struct UnpackTarget {
+    int fd = -1;
+    decltype(&chm_retrieve_object) retrieve = nullptr;
+};
+
 // In the child: every object whose path starts with "/", as records of a 32-bit path length,
 // the path, a 32-bit data length and the data.
 int Unpack(chmFile* file, chmUnitInfo* unit, void* context) {
-    const int fd = *static_cast<int*>(context);
+    const auto& target = *static_cast<const UnpackTarget*>(context);
+    const int fd = target.fd;
     const std::uint32_t pathLength = static_cast<std::uint32_t>(std::strlen(unit->path));
     if (unit->path[0] != '/' || unit->length > kLargestObject) {
         return CHM_ENUMERATOR_CONTINUE;
     }
     std::vector<unsigned char> data(static_cast<std::size_t>(unit->length));
-    if (chm_retrieve_object(file, unit, data.data(), 0, static_cast<LONGINT64>(data.size())) !=
+    if (target.retrieve(file, unit, data.data(), 0, static_cast<LONGINT64>(data.size())) !=
         static_cast<LONGINT64>(data.size())) {
         return CHM_ENUMERATOR_FAILURE;
     }
@@ -136,7 +170,9 @@ void ChmFile::Open(const QString& path, QObject& context, Opened opened) {
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     int channel[2];
-    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
+    // Loaded before the fork: the child of a program with threads must not load libraries.
+    const std::optional<ChmLibrary> chm = LoadChmLibrary();
+    if (!chm || ::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
         ::pipe2(channel, O_CLOEXEC) != 0) {
         opened(nullptr);
         return;
@@ -148,10 +184,11 @@ void ChmFile::Open(const QString& path, QObject& context, Opened opened) {
         const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         struct stat opened {};
         chmFile* file = fd >= 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
-                            ? chm_open(name.constData())
+                            ? chm->open(name.constData())
                             : nullptr;
+        UnpackTarget target{channel[1], chm->retrieve};
         const bool whole =
-            file != nullptr && chm_enumerate(file, CHM_ENUMERATE_ALL, Unpack, &channel[1]) != 0;
+            file != nullptr && chm->enumerate(file, CHM_ENUMERATE_ALL, Unpack, &target) != 0;
         ::_exit(whole ? 0 : 1);
     }
     ::close(channel[1]);
