@@ -54,7 +54,7 @@ struct ChmLibrary {
 };
 
 std::optional<ChmLibrary> LoadChmLibrary() {
-    // Loaded for good: the help may be opened again, and the library is its own first user.
+    // Never unloaded: the help may be opened again.
     void* library = ::dlopen("libchm.so.1", RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
         return std::nullopt;
