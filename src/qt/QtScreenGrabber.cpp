@@ -8,23 +8,12 @@
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
+
+#include "qt/Xcb.h"
 
 namespace vitrel {
 namespace {
-
-struct FreeDeleter {
-    void operator()(void* pointer) const { std::free(pointer); }
-};
-template <class Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeDeleter>;
-
-xcb_connection_t* X11Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
 
 xcb_screen_t* RootScreen(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data;

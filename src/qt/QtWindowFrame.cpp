@@ -8,31 +8,19 @@
 #include <QVariant>
 #include <QWidget>
 #include <array>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <optional>
 #include <string_view>
 
+#include "qt/Xcb.h"
+
 namespace vitrel {
 namespace {
-
-struct FreeDeleter {
-    void operator()(void* pointer) const { std::free(pointer); }
-};
-template <class Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeDeleter>;
 
 struct X11Frame {
     QRect frame;       // on the screen
     QPoint clientPos;  // the client area's top-left on the screen
     bool framed = false;
 };
-
-xcb_connection_t* X11Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
 
 std::optional<X11Frame> QueryX11Frame(const QWidget& window) {
     xcb_connection_t* connection = X11Connection();

@@ -13,17 +13,12 @@
 
 #include "qt/ClipboardPicture.h"
 #include "qt/QtClipboard.h"
+#include "qt/Xcb.h"
 
 namespace vitrel {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct FreeDeleter {
-    void operator()(void* pointer) const { std::free(pointer); }
-};
-template <class Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeDeleter>;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const QByteArray& name) {
     ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
